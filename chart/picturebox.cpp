@@ -79,13 +79,45 @@ void PictureBox::setBackColor(const QColor& c) {
     update();
 }
 
+namespace {
+
+// Paints only the sunken border ring; masked to it and transparent for the mouse.
+class BorderFrame final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
+    }
+};
+
+}  // namespace
+
 void PictureBox::setSunkenBorder(bool sunken) {
     if (sunken_ == sunken) {
         return;
     }
     sunken_ = sunken;
+    if (sunken_ && borderFrame_ == nullptr) {
+        borderFrame_ = new BorderFrame(this);
+        borderFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        borderFrame_->setFocusPolicy(Qt::NoFocus);
+    }
+    updateBorderFrame();
     relayoutChildren();
     update();
+}
+
+void PictureBox::updateBorderFrame() {
+    if (borderFrame_ == nullptr) {
+        return;
+    }
+    borderFrame_->setVisible(sunken_);
+    borderFrame_->setGeometry(rect());
+    borderFrame_->setMask(QRegion(rect()).subtracted(QRegion(innerRect())));
+    borderFrame_->raise();
 }
 
 void PictureBox::setPicture(const QString& svgResource, QSize logicalSize) {
@@ -245,6 +277,9 @@ double PictureBox::childHeight(const QWidget* child) const {
 }
 
 void PictureBox::applyPlacement(QWidget* child, const Placement& p) {
+    if (borderFrame_ != nullptr) {
+        borderFrame_->raise();
+    }
     const QPointF topLeft = toPixels({p.left, p.top});
     const int x = toWidgetInt(topLeft.x());
     const int y = toWidgetInt(topLeft.y());
@@ -261,6 +296,7 @@ void PictureBox::applyPlacement(QWidget* child, const Placement& p) {
 }
 
 void PictureBox::relayoutChildren() {
+    updateBorderFrame();
     for (auto it = placements_.cbegin(); it != placements_.cend(); ++it) {
         applyPlacement(const_cast<QWidget*>(it.key()), it.value());
     }

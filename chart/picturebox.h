@@ -158,6 +158,10 @@ private:
 
     QColor backColor_{224, 224, 224};
     bool sunken_ = false;
+    // Children are clipped to the whole box, border included; this frame lies over them so the
+    // border stays visible where a wide child (the chart) runs beneath it.
+    QWidget* borderFrame_ = nullptr;
+    void updateBorderFrame();
     QString picturePath_;
     QSize pictureSize_;
     QSvgRenderer* picture_ = nullptr;

@@ -1,0 +1,51 @@
+// Fitting the window's content to the window's size, as plain numbers: no widgets involved,
+// so every layout value can be checked for any window size.
+#pragma once
+
+namespace frankierung {
+
+// A position and size; the unit depends on the container (twips, container or legend units).
+struct UnitRect {
+    float left = 0, top = 0, width = 0, height = 0;
+};
+
+struct UnitPoint {
+    float left = 0, top = 0;
+};
+
+// A coordinate system given by its top-left corner and its extent.
+struct UnitScale {
+    float left = 0, top = 0, width = 0, height = 0;
+};
+
+struct SizeTwips {
+    double width = 0, height = 0;
+};
+
+struct Arrangement {
+    UnitRect container;  // window twips, relative to the client area
+    UnitScale containerScale;
+    // In container units.
+    UnitRect legend;
+    UnitRect chart;  // left as at scroll position 0
+    UnitRect scrollBar;
+    UnitRect txtN;
+    UnitRect txtPruef;
+    UnitRect cmdWie;
+    UnitRect cmdLoeschen;
+    UnitRect txtLog;
+    UnitRect txtPos;
+    UnitScale legendScale;
+    // The chart's system as two corners: (x1, y1) top-left, (x2, y2) bottom-right.
+    float chartX1 = 0, chartY1 = 0, chartX2 = 0, chartY2 = 0;
+    int chartDrawWidth = 1;
+    // In legend units; their sizes stay as designed.
+    UnitPoint frame;
+    UnitPoint image;
+};
+
+// window: the window's size; client: the area that holds the container (the window without its
+// menu bar). The container never reaches beyond the client area.
+[[nodiscard]] Arrangement arrange(SizeTwips window, SizeTwips client);
+
+}  // namespace frankierung

@@ -1,0 +1,149 @@
+#include "controls.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QTextDocument>
+#include <QTextOption>
+#include <cmath>
+
+namespace frankierung {
+
+int twipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QRect twipsRect(double left, double top, double width, double height) {
+    const int x = twipsToPixels(left);
+    const int y = twipsToPixels(top);
+    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
+}
+
+QFont designFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& color) {
+    // Only the role that this kind fills: children inherit the palette, and a frame's colour
+    // must not become the ground of the text boxes inside it.
+    QPalette::ColorRole role = QPalette::Window;
+    if (qobject_cast<QLineEdit*>(widget) != nullptr ||
+        qobject_cast<QTextEdit*>(widget) != nullptr) {
+        role = QPalette::Base;
+    } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+        role = QPalette::Button;
+    }
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::All, role, color);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget* widget, const QColor& color) {
+    // A text box draws its flat border in the window text colour, which stays as it is.
+    QPalette::ColorRole role = QPalette::WindowText;
+    if (qobject_cast<QLineEdit*>(widget) != nullptr ||
+        qobject_cast<QTextEdit*>(widget) != nullptr) {
+        role = QPalette::Text;
+    } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+        role = QPalette::ButtonText;
+    }
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::All, role, color);
+    widget->setPalette(pal);
+}
+
+QCursor iconPointer() {
+    constexpr int size = 32;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter p(&pixmap);
+        const auto square = [&p](int inset) {
+            const QRect r(inset, inset, size - 2 * inset, size - 2 * inset);
+            p.setPen(QPen(Qt::white, 3));
+            p.drawRect(r);
+            p.setPen(QPen(Qt::black, 1));
+            p.drawRect(r);
+        };
+        square(6);
+        square(13);
+    }
+    return QCursor(pixmap, size / 2, size / 2);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(Qt::AlignCenter);
+}
+
+void TextBox::setFlat(bool flat) {
+    flat_ = flat;
+    setFrame(!flat);
+    // Without the frame the text would touch the line.
+    setTextMargins(flat ? 1 : 0, flat ? 1 : 0, flat ? 1 : 0, flat ? 1 : 0);
+    update();
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (flat_) {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    document()->setDefaultTextOption(option);
+}
+
+void MultiLineTextBox::setFlat(bool flat) {
+    flat_ = flat;
+    if (flat) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    }
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {}
+
+ImageBox::ImageBox(QWidget* parent) : QLabel(parent) {}
+
+void ImageBox::setSvg(const QString& resource, QSize logicalSize) {
+    path_ = resource;
+    size_ = logicalSize;
+    render(std::max(devicePixelRatioF(), qApp->devicePixelRatio()));
+}
+
+void ImageBox::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (!path_.isEmpty() && !qFuzzyCompare(devicePixelRatioF(), renderedRatio_)) {
+        render(devicePixelRatioF());
+    }
+}
+
+void ImageBox::render(qreal ratio) {
+    QSvgRenderer renderer(path_);
+    QPixmap pixmap((QSizeF(size_) * ratio).toSize());
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter p(&pixmap);
+        renderer.render(&p);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    renderedRatio_ = ratio;
+    setPixmap(pixmap);
+}
+
+}  // namespace frankierung

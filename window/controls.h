@@ -1,0 +1,85 @@
+// The small control kinds of the window: text boxes with centred text and an optional flat
+// border, buttons whose face shows their background colour, and a crisp SVG image.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QTextEdit>
+
+namespace frankierung {
+
+// The design measures in twips; 15 twips make one logical pixel, so high-DPI screens scale.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+[[nodiscard]] int twipsToPixels(double twips);
+// Edges are rounded, not the width, so adjacent controls stay adjacent.
+[[nodiscard]] QRect twipsRect(double left, double top, double width, double height);
+
+[[nodiscard]] QFont designFont(const QString& family, double points, bool bold = false);
+
+// The ground of the control: its base for text boxes, the face for buttons, else its window.
+void setBackground(QWidget* widget, const QColor& color);
+// The text colour, by the same rule.
+void setForeground(QWidget* widget, const QColor& color);
+
+// A small square inside a larger square, hotspot in the middle.
+[[nodiscard]] QCursor iconPointer();
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+    void setFlat(bool flat);
+    [[nodiscard]] bool isFlat() const { return flat_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool flat_ = false;
+};
+
+// Plain text only; every paragraph centred, also those appended later.
+class MultiLineTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit MultiLineTextBox(QWidget* parent = nullptr);
+    void setFlat(bool flat);
+    [[nodiscard]] bool isFlat() const { return flat_; }
+
+private:
+    bool flat_ = false;
+};
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+};
+
+// Shows an SVG at a fixed logical size, rendered afresh for the screen's pixel ratio.
+class ImageBox : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+    void setSvg(const QString& resource, QSize logicalSize);
+    [[nodiscard]] QString svgPath() const { return path_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void render(qreal ratio);
+    QString path_;
+    QSize size_;
+    qreal renderedRatio_ = 0;
+};
+
+}  // namespace frankierung

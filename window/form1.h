@@ -1,0 +1,142 @@
+// The one window of the program: its controls as designed, and their arrangement to the
+// window's size.
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+#include <array>
+
+#include "arrangement.h"
+#include "controls.h"
+#include "picturebox.h"
+#include "survey.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace frankierung {
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The load handler: runs once, before the window is first shown.
+    void Form_Load();
+    // Fits the content to the window's current size. Runs again on every resize.
+    void arrangeForm();
+    [[nodiscard]] bool isArranged() const { return arranged_; }
+
+    // --- Commands and menus ---
+    // A run asked for while a run is processing events is remembered, not nested: one fresh
+    // run follows when the current one ends.
+    void cmdZeigen_Click();
+    void cmdCls_Click();
+    void cmdLoeschen_Click();
+    void cmdWie_Click();
+    void cmdAlles_Click();
+    void cmdZeichnen_Click();
+    void cmdInfo_Click();
+    void cmdEnde_Click();
+    [[nodiscard]] bool isRunning() const { return running_; }
+    [[nodiscard]] const Survey& survey() const { return survey_; }
+
+    // --- Stamp value input ---
+    void cmdMarkeplus_Click(int Index);
+    void cmdMarkeMinus_Click(int Index);
+    void txtMarke_Change(int Index);
+
+    // --- Pair information panels ---
+    void picAB_MouseMove();
+    void picBC_MouseMove();
+    void picCA_MouseMove();
+
+    // --- Chart interaction (positions in chart units) ---
+    void picGraph_MouseDown(float X, float Y);
+    void picGraph_MouseMove(float X, float Y);
+    void picGraph_MouseUp();
+    void Picture1_MouseDown(int Index);
+    void picGraph_DragOver(int sourceIndex, float X, float Y);
+    void hscn_Change();
+    void hscn_Scroll();
+
+    static constexpr QColor kFormColor{192, 192, 192};
+    static constexpr QColor kHintColor{175, 0, 0};
+
+    // Controls, named as in the design; arrays by index.
+    PictureBox* picContainer = nullptr;
+    PictureBox* picLegende = nullptr;
+    PictureBox* picGraph = nullptr;
+    PictureBox* picAB = nullptr;
+    PictureBox* picBC = nullptr;
+    PictureBox* picCA = nullptr;
+    std::array<PictureBox*, 3> Picture1{};
+
+    std::array<TextBox*, 3> txtMarke{};
+    TextBox* txtPruef = nullptr;  // objectName "txtPrüf"
+    TextBox* txtN = nullptr;
+    TextBox* StartAB = nullptr;
+    TextBox* StartBC = nullptr;
+    TextBox* StartCA = nullptr;
+    TextBox* StartABC = nullptr;
+    MultiLineTextBox* txtPos = nullptr;
+    MultiLineTextBox* txtLog = nullptr;
+    MultiLineTextBox* txtRechnung = nullptr;
+
+    std::array<CommandButton*, 3> cmdMarkeplus{};
+    std::array<CommandButton*, 3> cmdMarkeMinus{};
+    CommandButton* cmdZeigen = nullptr;
+    CommandButton* cmdCls = nullptr;
+    CommandButton* cmdLoeschen = nullptr;
+    CommandButton* cmdWie = nullptr;
+
+    std::array<QLabel*, 7> Label1{};
+    std::array<QLabel*, 3> Label2{};
+    QGroupBox* frmABC = nullptr;
+    ImageBox* Image1 = nullptr;
+    QScrollBar* hscn = nullptr;
+
+    QAction* cmdEnde = nullptr;
+    QMenu* cmdClean = nullptr;
+    QAction* cmdAlles = nullptr;
+    QAction* cmdZeichnen = nullptr;
+    QAction* cmdInfo = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildDesign();
+    void buildMenus();
+    void buildTabOrder();
+    void applyArrangement(const Arrangement& a);
+    void runSurvey();
+
+    // Each group of handlers wires its own signals and event filters.
+    void connectCommands();
+    void connectStampInput();
+    void connectHints();
+    void connectPairPanels();
+    void connectChart();
+
+    bool arranged_ = false;
+    Survey survey_;
+    bool running_ = false;
+    bool runPending_ = false;
+
+    // Note drawing on the chart.
+    bool zeichnet = false;
+    float letztesX = 0;
+    float letztesY = 0;
+};
+
+// The screen's area that a window may cover (without panels), in logical pixels.
+[[nodiscard]] QRect availableScreenArea();
+// Covers that area with the window and shows it, maximized where a window manager exists.
+void showCoveringScreen(Form1& form);
+
+}  // namespace frankierung

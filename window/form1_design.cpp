@@ -1,0 +1,433 @@
+// The window's controls as designed: kinds, containers, positions in twips, texts, fonts,
+// colours, pointers, stacking and tab order.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <initializer_list>
+#include <optional>
+
+#include "form1.h"
+
+namespace frankierung {
+
+namespace {
+
+const QColor kPanel{224, 224, 224};
+const QColor kLegend{192, 192, 192};
+const QColor kWhite{255, 255, 255};
+const QString kTimes = QStringLiteral("Times New Roman");
+const QString kLetters[3] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
+
+void describe(QWidget* w, const QString& name, const QString& accessible,
+              const QString& tooltip = {}) {
+    w->setObjectName(name);
+    w->setAccessibleName(accessible);
+    if (!tooltip.isEmpty()) {
+        w->setToolTip(tooltip);
+        w->setAccessibleDescription(tooltip);
+    }
+}
+
+// The legend and the chart print in their own fonts; the controls on them use the window's font.
+void useDefaultFont(QWidget* w) {
+    w->setFont(QApplication::font());
+}
+
+// Listed front to back; the first lies on top.
+void stackFrontToBack(std::initializer_list<QWidget*> widgets) {
+    for (auto it = std::rbegin(widgets); it != std::rend(widgets); ++it) {
+        (*it)->raise();
+    }
+}
+
+struct TextBoxDesign {
+    QString text;
+    std::optional<QFont> font;  // none: the default font
+    QColor background;          // invalid: the toolkit's default
+    QColor foreground;          // invalid: the toolkit's default
+    bool flat = false;
+    bool tabStop = true;
+};
+
+void styleText(QWidget* box, const TextBoxDesign& d) {
+    if (d.font) {
+        box->setFont(*d.font);
+    }
+    if (d.background.isValid()) {
+        setBackground(box, d.background);
+    }
+    if (d.foreground.isValid()) {
+        setForeground(box, d.foreground);
+    }
+    // Out of the Tab chain, but a click still puts the caret in.
+    box->setFocusPolicy(d.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+TextBox* makeTextBox(QWidget* parent, const TextBoxDesign& d) {
+    auto* box = new TextBox(parent);
+    box->setText(d.text);
+    box->setFlat(d.flat);
+    styleText(box, d);
+    return box;
+}
+
+MultiLineTextBox* makeMultiLine(QWidget* parent, const TextBoxDesign& d, bool verticalBar) {
+    auto* box = new MultiLineTextBox(parent);
+    box->setPlainText(d.text);
+    box->setFlat(d.flat);
+    box->setVerticalScrollBarPolicy(verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    styleText(box, d);
+    return box;
+}
+
+CommandButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
+                          const QFont* font = nullptr) {
+    auto* button = new CommandButton(caption, parent);
+    if (face.isValid()) {
+        setBackground(button, face);
+    }
+    if (font != nullptr) {
+        button->setFont(*font);
+    }
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font,
+                  const QColor& background, Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, parent);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    setBackground(label, background);
+    return label;
+}
+
+PictureBox* makePictureBox(QWidget* parent, const QColor& background, bool sunken) {
+    auto* box = new PictureBox(parent);
+    box->setBackColor(background);
+    box->setSunkenBorder(sunken);
+    box->setFocusPolicy(Qt::StrongFocus);
+    return box;
+}
+
+}  // namespace
+
+void Form1::buildDesign() {
+    auto* area = centralWidget();
+
+    // --- Main container, legend, chart ---
+    picContainer = makePictureBox(area, kPanel, true);
+    describe(picContainer, QStringLiteral("picContainer"), QStringLiteral("Hauptbereich"));
+    picContainer->setGeometry(twipsRect(480, 360, 13395, 9195));
+
+    picLegende = makePictureBox(picContainer, kLegend, false);
+    describe(picLegende, QStringLiteral("picLegende"),
+             QStringLiteral("Legende und Eingabebereich"));
+    picLegende->setDrawWidth(2);
+    picLegende->setFont(designFont(kTimes, 9.75));
+    picContainer->placeChild(picLegende, 0, 0, 3150, 8655);
+
+    picGraph = makePictureBox(picContainer, kPanel, false);
+    describe(picGraph, QStringLiteral("picGraph"),
+             QStringLiteral("Diagramm der darstellbaren Zahlen"));
+    picGraph->setDrawWidth(2);
+    picGraph->setFillColor(QColor(240, 240, 240));
+    picGraph->setFont(designFont(kTimes, 15.75));
+    picGraph->setCursor(iconPointer());
+    picGraph->setMouseTracking(true);
+    picContainer->placeChild(picGraph, 3360, 120, 8955, 6435);
+
+    // --- Right column, hint line, scroll bar ---
+    const QFont times12 = designFont(kTimes, 12);
+    txtPos = makeMultiLine(
+        picContainer,
+        {{}, designFont(QStringLiteral("Courier"), 12, true), kPanel, QColor(0, 0, 0), true, false},
+        false);
+    describe(txtPos, QStringLiteral("txtPos"), QStringLiteral("Hinweiszeile"));
+    picContainer->placeChild(txtPos, 2100, 8220, 5055, 375);
+
+    txtN = makeTextBox(picContainer, {QStringLiteral("N ="), times12, kWhite, {}, true, false});
+    describe(txtN, QStringLiteral("txtN"), QStringLiteral("Beschriftung N ="));
+    picContainer->placeChild(txtN, 10980, 0, 975, 435);
+
+    txtPruef = makeTextBox(picContainer, {QStringLiteral("200"), times12, kWhite, {}, true, false});
+    describe(txtPruef, QStringLiteral("txtPrüf"), QStringLiteral("darzustellende Zahl"),
+             QStringLiteral("darzustellende Zahl wählen"));
+    picContainer->placeChild(txtPruef, 11700, 720, 1155, 435);
+
+    txtLog = makeMultiLine(
+        picContainer, {QStringLiteral(".\n"), designFont(kTimes, 9.75), kWhite, {}, true, false},
+        true);
+    describe(txtLog, QStringLiteral("txtLog"), QStringLiteral("Protokoll der Darstellungen"));
+    picContainer->placeChild(txtLog, 11040, 1380, 2130, 7230);
+
+    cmdLoeschen = makeButton(picContainer, QStringLiteral("X"), {});
+    describe(cmdLoeschen, QStringLiteral("cmdLoeschen"), QStringLiteral("Protokoll leeren"));
+    picContainer->placeChild(cmdLoeschen, 9060, 0, 315, 375);
+
+    cmdWie = makeButton(picContainer, QStringLiteral("Darstellung"), kPanel);
+    describe(cmdWie, QStringLiteral("cmdWie"), QStringLiteral("Darstellungen anzeigen"));
+    picContainer->placeChild(cmdWie, 9420, 240, 915, 375);
+
+    hscn = new QScrollBar(Qt::Horizontal, picContainer);
+    describe(hscn, QStringLiteral("hscn"), QStringLiteral("Bildlauf des Diagramms"));
+    // 1534, not 1300: only then can the chart's right end be scrolled into view.
+    hscn->setRange(0, 1534);
+    hscn->setValue(0);
+    hscn->setSingleStep(1);
+    hscn->setPageStep(10);
+    hscn->setFocusPolicy(Qt::StrongFocus);
+    picContainer->placeChild(hscn, 45, 8640, 7335, 375);
+
+    // --- Legend: post horn and the input frame ---
+    Image1 = new ImageBox(picLegende);
+    useDefaultFont(Image1);
+    describe(Image1, QStringLiteral("Image1"), QStringLiteral("Posthorn"));
+    Image1->setSvg(QStringLiteral(":/pictures/posthorn.svg"), QSize(124, 115));
+    Image1->resize(twipsToPixels(1860), twipsToPixels(1725));
+    picLegende->placeChildAt(Image1, 120, 120);
+
+    frmABC = new QGroupBox(QStringLiteral("A,  B, C ..."), picLegende);
+    describe(frmABC, QStringLiteral("frmABC"), QStringLiteral("Markenwerte und Grenzen"));
+    setBackground(frmABC, kLegend);
+    useDefaultFont(frmABC);
+    frmABC->resize(twipsToPixels(1815), twipsToPixels(5655));
+    picLegende->placeChildAt(frmABC, 180, 1740);
+
+    cmdZeigen = makeButton(frmABC, QStringLiteral("zeigen"), kPanel);
+    describe(cmdZeigen, QStringLiteral("cmdZeigen"),
+             QStringLiteral("zeigen: Graphik aufbauen, Grenzen berechnen"));
+    cmdZeigen->setGeometry(twipsRect(120, 360, 1515, 315));
+
+    cmdCls = makeButton(frmABC, QStringLiteral("löschen"), kPanel);
+    describe(cmdCls, QStringLiteral("cmdCls"), QStringLiteral("Graphik und Protokoll löschen"));
+    cmdCls->setGeometry(twipsRect(120, 2340, 1515, 315));
+
+    const QFont times975 = designFont(kTimes, 9.75);
+    const double valueTops[3] = {720, 1260, 1800};
+    const double valueHeights[3] = {405, 390, 390};
+    const char* values[3] = {"6", "10", "15"};
+    const char* captions[3] = {"A=", "B=", "C="};
+    for (int i = 0; i < 3; ++i) {
+        const double top = valueTops[i];
+        txtMarke[i] = makeTextBox(
+            frmABC, {QString::fromLatin1(values[i]), designFont(kTimes, 14.25, true), {}, {}});
+        describe(txtMarke[i], indexed("txtMarke", i), QStringLiteral("Markenwert ") + kLetters[i],
+                 QStringLiteral("Markenwert eingeben"));
+        txtMarke[i]->setGeometry(twipsRect(600, top, 675, valueHeights[i]));
+
+        cmdMarkeplus[i] = makeButton(frmABC, QStringLiteral("+"), kPanel, &times975);
+        describe(cmdMarkeplus[i], indexed("cmdMarkeplus", i),
+                 QStringLiteral("Plus-Knopf für Markenwert ") + kLetters[i]);
+        cmdMarkeplus[i]->setGeometry(twipsRect(1320, top, 315, 225));
+
+        cmdMarkeMinus[i] = makeButton(frmABC, QStringLiteral("-"), kPanel, &times975);
+        describe(cmdMarkeMinus[i], indexed("cmdMarkeMinus", i),
+                 QStringLiteral("Minus-Knopf für Markenwert ") + kLetters[i]);
+        cmdMarkeMinus[i]->setGeometry(twipsRect(1320, top + 240, 315, 225));
+
+        Label1[i + 1] = makeLabel(frmABC, QString::fromLatin1(captions[i]),
+                                  designFont(kTimes, 14.25), kLegend, Qt::AlignLeft);
+        describe(Label1[i + 1], indexed("Label1", i + 1),
+                 QStringLiteral("Beschriftung ") + QString::fromLatin1(captions[i]));
+        Label1[i + 1]->setGeometry(twipsRect(180, top + 60, 375, 375));
+    }
+
+    // Pair rows: label, coloured panel, bound box.
+    struct PairRow {
+        int label;
+        const char* caption;
+        double top;
+        double labelWidth, labelHeight;
+        QColor color;
+        const char* panel;
+        const char* bound;
+    };
+    const PairRow pairs[3] = {
+        {0, "A, B", 3660, 375, 255, QColor(0, 0, 0), "picAB", "StartAB"},
+        {4, "B, C", 4080, 435, 375, QColor(0, 0, 192), "picBC", "StartBC"},
+        {5, "C, A", 4500, 435, 375, QColor(255, 0, 0), "picCA", "StartCA"},
+    };
+    PictureBox** panels[3] = {&picAB, &picBC, &picCA};
+    TextBox** bounds[3] = {&StartAB, &StartBC, &StartCA};
+    for (int k = 0; k < 3; ++k) {
+        const PairRow& row = pairs[k];
+        const QString caption = QString::fromLatin1(row.caption);
+        Label1[row.label] = makeLabel(frmABC, caption, times975, kLegend, Qt::AlignLeft);
+        describe(Label1[row.label], indexed("Label1", row.label),
+                 QStringLiteral("Beschriftung ") + caption);
+        Label1[row.label]->setGeometry(twipsRect(120, row.top, row.labelWidth, row.labelHeight));
+
+        PictureBox* panel = makePictureBox(frmABC, row.color, true);
+        describe(panel, QString::fromLatin1(row.panel), QStringLiteral("Paarfeld ") + caption);
+        panel->setForeColor(kWhite);
+        panel->setCursor(Qt::ArrowCursor);
+        panel->setMouseTracking(true);
+        panel->setGeometry(twipsRect(540, row.top, 555, 315));
+        *panels[k] = panel;
+
+        TextBox* bound = makeTextBox(frmABC, {{}, std::nullopt, kPanel, {}});
+        describe(bound, QString::fromLatin1(row.bound),
+                 QStringLiteral("Grenze für das Paar ") + caption, QStringLiteral("stabil ab"));
+        bound->setCursor(Qt::ArrowCursor);
+        bound->setGeometry(twipsRect(1140, row.top, 495, 315));
+        *bounds[k] = bound;
+    }
+
+    Label1[6] = makeLabel(frmABC, QStringLiteral("A, B, C"), times12, kLegend, Qt::AlignLeft);
+    describe(Label1[6], QStringLiteral("Label1(6)"), QStringLiteral("Beschriftung A, B, C"));
+    Label1[6]->setGeometry(twipsRect(120, 5100, 915, 375));
+
+    StartABC = makeTextBox(frmABC, {{}, std::nullopt, kPanel, {}});
+    describe(StartABC, QStringLiteral("StartABC"),
+             QStringLiteral("Grenze für alle drei Markenwerte"), QStringLiteral("jede Zahl ab"));
+    StartABC->setGeometry(twipsRect(1140, 5100, 495, 315));
+
+    // --- Stamp pictures on the chart ---
+    const double stampLefts[3] = {60, 1380, 2880};
+    const double stampTops[3] = {60, 0, 120};
+    const double valueLabelLefts[3] = {840, 900, 840};
+    const double valueLabelWidths[3] = {435, 375, 435};
+    const char* valueCaptions[3] = {"6c", "10c", "15c"};
+    for (int i = 0; i < 3; ++i) {
+        auto* stamp = makePictureBox(picGraph, kPanel, false);
+        describe(stamp, indexed("Picture1", i),
+                 QStringLiteral("Briefmarke für Markenwert ") + kLetters[i]);
+        useDefaultFont(stamp);
+        stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
+        stamp->setCursor(Qt::SizeAllCursor);
+        stamp->setMouseTracking(true);
+        stamp->resize(twipsToPixels(1515), twipsToPixels(2055));
+        // Left and top in chart units; the stamp keeps its size in pixels whatever the scale.
+        picGraph->placeChildAt(stamp, stampLefts[i], stampTops[i]);
+        Picture1[i] = stamp;
+
+        Label2[i] =
+            makeLabel(stamp, QString::fromLatin1(valueCaptions[i]),
+                      designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
+        describe(Label2[i], indexed("Label2", i),
+                 QStringLiteral("Wert der Briefmarke ") + kLetters[i]);
+        stamp->placeChild(Label2[i], valueLabelLefts[i], 180, valueLabelWidths[i], 195);
+    }
+
+    txtRechnung = makeMultiLine(
+        Picture1[2],
+        {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), designFont(kTimes, 14.25, true),
+         QColor(255, 0, 0), QColor(255, 255, 0), true, true},
+        false);
+    describe(txtRechnung, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
+    Picture1[2]->placeChild(txtRechnung, 120, 120, 1275, 1755);
+
+    // Controls with a hint get the mouse even without a button held.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             picLegende, frmABC, Image1, txtPruef, StartAB, StartBC, StartCA, StartABC, cmdZeigen,
+             cmdWie, txtMarke[0], txtMarke[1], txtMarke[2], cmdMarkeplus[0], cmdMarkeplus[1],
+             cmdMarkeplus[2], cmdMarkeMinus[0], cmdMarkeMinus[1], cmdMarkeMinus[2]}) {
+        w->setMouseTracking(true);
+    }
+    txtLog->viewport()->setMouseTracking(true);
+    for (QLabel* label : Label1) {
+        label->setMouseTracking(true);
+    }
+
+    // --- Stacking: within each container the child listed first lies in front ---
+    stackFrontToBack(
+        {txtPos, cmdLoeschen, cmdWie, txtN, txtPruef, txtLog, hscn, picLegende, picGraph});
+    stackFrontToBack({frmABC, Image1});
+    stackFrontToBack({StartBC,
+                      StartABC,
+                      StartCA,
+                      StartAB,
+                      cmdMarkeMinus[2],
+                      cmdMarkeplus[2],
+                      cmdMarkeMinus[1],
+                      cmdMarkeplus[1],
+                      cmdMarkeMinus[0],
+                      cmdMarkeplus[0],
+                      cmdCls,
+                      picCA,
+                      picBC,
+                      picAB,
+                      cmdZeigen,
+                      txtMarke[0],
+                      txtMarke[1],
+                      txtMarke[2],
+                      Label1[6],
+                      Label1[5],
+                      Label1[4],
+                      Label1[0],
+                      Label1[3],
+                      Label1[2],
+                      Label1[1]});
+    stackFrontToBack({Picture1[2], Picture1[1], Picture1[0]});
+    stackFrontToBack({txtRechnung, Label2[2]});
+}
+
+void Form1::buildMenus() {
+    cmdEnde = menuBar()->addAction(QStringLiteral("Programm beenden"));
+    cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
+
+    cmdClean = menuBar()->addMenu(QStringLiteral("Tafel wischen"));
+    cmdClean->setObjectName(QStringLiteral("cmdClean"));
+    cmdClean->menuAction()->setObjectName(QStringLiteral("cmdClean"));
+    cmdAlles = cmdClean->addAction(QStringLiteral("Alles"));
+    cmdAlles->setObjectName(QStringLiteral("cmdAlles"));
+    cmdZeichnen = cmdClean->addAction(QStringLiteral("Notizen"));
+    cmdZeichnen->setObjectName(QStringLiteral("cmdZeichnen"));
+
+    cmdInfo = menuBar()->addAction(QStringLiteral("Information"));
+    cmdInfo->setObjectName(QStringLiteral("cmdInfo"));
+}
+
+void Form1::buildTabOrder() {
+    // Labels and the frame hold places in the designed order but never take the focus.
+    const std::initializer_list<QWidget*> order = {picContainer,
+                                                   hscn,
+                                                   picGraph,
+                                                   picLegende,
+                                                   txtMarke[2],
+                                                   txtMarke[1],
+                                                   txtMarke[0],
+                                                   cmdZeigen,
+                                                   picAB,
+                                                   picBC,
+                                                   picCA,
+                                                   cmdCls,
+                                                   Picture1[0],
+                                                   Picture1[1],
+                                                   Picture1[2],
+                                                   txtLog,
+                                                   txtPruef,
+                                                   txtN,
+                                                   cmdWie,
+                                                   cmdMarkeplus[0],
+                                                   cmdMarkeMinus[0],
+                                                   cmdMarkeplus[1],
+                                                   cmdMarkeMinus[1],
+                                                   cmdMarkeplus[2],
+                                                   cmdMarkeMinus[2],
+                                                   txtRechnung,
+                                                   StartAB,
+                                                   StartCA,
+                                                   StartABC,
+                                                   StartBC,
+                                                   cmdLoeschen,
+                                                   txtPos};
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous != nullptr) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+}
+
+}  // namespace frankierung

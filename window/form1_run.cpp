@@ -1,0 +1,35 @@
+// "zeigen": one survey run, drawn into the chart and written to the boxes and the log.
+#include "chartrenderer.h"
+#include "form1.h"
+#include "runsinks.h"
+
+namespace frankierung {
+
+void Form1::cmdZeigen_Click() {
+    if (running_) {
+        runPending_ = true;
+        return;
+    }
+    running_ = true;
+    do {
+        runPending_ = false;
+        runSurvey();
+    } while (runPending_);
+    running_ = false;
+}
+
+void Form1::runSurvey() {
+    StampBoxes boxes({txtMarke[0], txtMarke[1], txtMarke[2]}, txtPruef);
+    WindowRunSink window({.patience = txtRechnung,
+                          .pairPanels = {picAB, picBC, picCA},
+                          .stamps = {txtMarke[0], txtMarke[1], txtMarke[2]},
+                          .bounds = {StartAB, StartBC, StartCA, StartABC},
+                          .messageParent = this});
+    ChartRenderer chart(*picGraph);
+    LogBox logBox(txtLog);
+    LogSink log(logBox);
+    SinkList sinks({&window, &chart, &log});
+    survey_.run(boxes, sinks);
+}
+
+}  // namespace frankierung
