@@ -340,6 +340,7 @@ void PictureBox::cls() {
     currentX_ = scaleLeft_;
     currentY_ = scaleTop_;
     update();
+    wholeBoxDirty_ = true;
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2) {
@@ -407,7 +408,11 @@ void PictureBox::print(std::initializer_list<PrintItem> items) {
 
 void PictureBox::record(Primitive p) {
     primitives_.push_back(std::move(p));
-    update(pixelBounds(primitives_.back()).toAlignedRect());
+    // After a clear the whole box is due for a repaint anyway; thousands of small dirty
+    // rectangles on top of that would only make the toolkit merge regions.
+    if (!wholeBoxDirty_) {
+        update(pixelBounds(primitives_.back()).toAlignedRect());
+    }
 }
 
 // --- Geometry in pixels ---
@@ -474,6 +479,7 @@ void PictureBox::paintPrimitive(QPainter& painter, const Primitive& p) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    wholeBoxDirty_ = false;
     QPainter painter(this);
     const QRect exposed = event->rect();
     painter.fillRect(exposed, backColor_);

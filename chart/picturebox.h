@@ -161,6 +161,7 @@ private:
     // Children are clipped to the whole box, border included; this frame lies over them so the
     // border stays visible where a wide child (the chart) runs beneath it.
     QWidget* borderFrame_ = nullptr;
+    bool wholeBoxDirty_ = false;  // cleared, not yet painted
     void updateBorderFrame();
     QString picturePath_;
     QSize pictureSize_;

@@ -1,0 +1,143 @@
+// What a user of the whole window feels: one "zeigen", one repaint of the visible chart at
+// 1920 x 1080, the memory the running window holds, and the time to its first painted chart.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "form1.h"
+
+namespace {
+
+using frankierung::Form1;
+
+// Seconds since this process started, from the kernel's own record (10 ms resolution).
+double secondsSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+        if (i == 22)
+            startTicks = std::stoull(field);
+    }
+    std::ifstream uptimeFile("/proc/uptime");
+    double uptime = 0;
+    uptimeFile >> uptime;
+    return uptime - static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double peakMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+struct Window {
+    Form1 form;
+    explicit Window(QSize size = {1920, 1080}) {
+        form.setGeometry(QRect(QPoint(0, 0), size));
+        form.Form_Load();
+        form.show();
+        (void)QTest::qWaitForWindowExposed(&form);
+    }
+};
+
+// Built once, and destroyed before the application object.
+std::unique_ptr<Window> sharedWindow;
+Window& shared() {
+    if (!sharedWindow)
+        sharedWindow = std::make_unique<Window>();
+    return *sharedWindow;
+}
+
+void zeigen(benchmark::State& state, const char* a, const char* b, const char* c) {
+    Window& w = shared();
+    for (std::size_t i = 0; i < 3; ++i) {
+        w.form.txtMarke[i]->setText(QString::fromUtf8(std::array{a, b, c}[i]));
+    }
+    w.form.txtPruef->setText(QStringLiteral("200"));
+    for (auto _ : state) {
+        // The repaint of the last run and the log's growth are not this run's cost.
+        state.PauseTiming();
+        w.form.txtLog->setPlainText(QStringLiteral("\n"));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        w.form.cmdZeigen_Click();
+    }
+}
+BENCHMARK_CAPTURE(zeigen, 6_10_15, "6", "10", "15")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(zeigen, 1_32767_32767, "1", "32767", "32767")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(zeigen, 32767_32767_32767, "32767", "32767", "32767")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(zeigen, 1_2_3, "1", "2", "3")->Unit(benchmark::kMillisecond);
+
+// The part of the chart that is not covered: between the legend and the right-hand column.
+void paintVisibleChart(benchmark::State& state) {
+    Window& w = shared();
+    for (std::size_t i = 0; i < 3; ++i) {
+        w.form.txtMarke[i]->setText(QString::number(std::array{6, 10, 15}[i]));
+    }
+    w.form.cmdZeigen_Click();
+    const QRect visible = w.form.picGraph->visibleRegion().boundingRect();
+    QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        w.form.picGraph->render(&painter, QPoint(), QRegion(visible),
+                                QWidget::DrawWindowBackground);
+    }
+    state.counters["width_px"] = visible.width();
+    state.counters["height_px"] = visible.height();
+}
+BENCHMARK(paintVisibleChart)->Unit(benchmark::kMillisecond);
+
+void peakMemory(benchmark::State& state) {
+    shared();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(peakMegabytes());
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(peakMemory)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    {
+        // Process start to the first painted window, as the program itself starts.
+        QElapsedTimer timer;
+        timer.start();
+        Window& w = shared();
+        QImage first(w.form.size(), QImage::Format_ARGB32_Premultiplied);
+        w.form.render(&first);
+        const double startMs = secondsSinceProcessStart() * 1000.0;
+        std::printf(
+            "start-up: %.0f ms from process start to the first painted window "
+            "(window built, run, shown and painted in %lld ms)\n",
+            startMs, static_cast<long long>(timer.elapsed()));
+    }
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    sharedWindow.reset();
+    return 0;
+}
