@@ -132,6 +132,21 @@ private:
     bool zeichnet = false;
     float letztesX = 0;
     float letztesY = 0;
+
+    // --- chart interaction state ---
+    // The stamp picture being dragged by hand (-1: none), where it was gripped (its pixels),
+    // and the translucent copy of it that follows the pointer.
+    int dragIndex_ = -1;
+    QPointF dragGrip_;
+    QLabel* dragFeedback_ = nullptr;
+    void stampPressed(int index, QPointF pixelPos);
+    void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
+    void stampReleased(int index);
+
+    // --- hints, stamp input and pair panels state ---
+    // Writes the line of the pair (first, second) with the remaining value, or what is wrong.
+    void showPairLine(int first, int second, int third, const TextBox* bound, const char* boundName,
+                      const char* boundLabel);
 };
 
 // The screen's area that a window may cover (without panels), in logical pixels.

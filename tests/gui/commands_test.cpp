@@ -1,0 +1,278 @@
+// The buttons that clear or fill the chart and the log, and the menu commands.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "form1.h"
+
+namespace frankierung {
+namespace {
+
+std::unique_ptr<Form1> startedForm() {
+    auto form = std::make_unique<Form1>();
+    form->setGeometry(0, 0, 1280, 1024);
+    form->Form_Load();
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return form;
+}
+
+// The log of one run as the window shows it (line breaks as the box keeps them).
+QString logOfOneRun(const std::string& a, const std::string& b, const std::string& c,
+                    const std::string& n) {
+    const std::vector<std::string> args{"--json", "--", a, b, c, n};
+    const DriverOutput out = runDriver(args);
+    EXPECT_EQ(out.exitCode, 0) << out.err;
+    const auto start = out.out.find("\"log\":\"");
+    EXPECT_NE(start, std::string::npos);
+    // The log field is plain ASCII with escaped CR LF; unescape just that.
+    std::string log;
+    for (std::size_t k = start + 7; k < out.out.size() && out.out[k] != '"'; ++k) {
+        if (out.out[k] == '\\') {
+            ++k;
+            log += out.out[k] == 'n' ? '\n' : out.out[k] == 'r' ? '\r' : out.out[k];
+        } else {
+            log += out.out[k];
+        }
+    }
+    QString text = QString::fromStdString(log);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+struct Snapshot {
+    std::size_t primitives;
+    QString log;
+    QStringList bounds;
+    std::vector<double> stampLefts;
+};
+Snapshot snapshot(const Form1& f) {
+    return {f.picGraph->primitives().size(),
+            f.txtLog->toPlainText(),
+            {f.StartAB->text(), f.StartBC->text(), f.StartCA->text(), f.StartABC->text()},
+            {f.picGraph->childLeft(f.Picture1[0]), f.picGraph->childLeft(f.Picture1[1]),
+             f.picGraph->childLeft(f.Picture1[2])}};
+}
+
+// A blue freehand note on the chart.
+void drawNote(Form1& f) {
+    f.picGraph_MouseDown(5.0f, 18.0f);
+    f.picGraph_MouseMove(12.0f, 19.0f);
+    f.picGraph_MouseMove(20.0f, 18.5f);
+    f.picGraph_MouseUp();
+}
+
+bool hasNote(const Form1& f) {
+    for (const Primitive& p : f.picGraph->primitives()) {
+        if (p.kind == Primitive::Kind::Line && p.p1 == QPointF(12.0, 19.0) &&
+            p.p2 == QPointF(20.0, 18.5)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- Clearing ---
+
+struct ClearCase {
+    const char* name;
+    std::function<void(Form1&)> act;
+    bool clearsChart;
+    bool clearsLog;
+};
+
+class Clearing : public ::testing::TestWithParam<ClearCase> {};
+
+TEST_P(Clearing, ClearsWhatItNamesAndKeepsTheRest) {
+    const ClearCase& c = GetParam();
+    auto form = startedForm();
+    form->txtPruef->setText(QStringLiteral("200"));
+    form->cmdZeigen_Click();
+    drawNote(*form);
+    const Snapshot before = snapshot(*form);
+    ASSERT_GT(before.log.size(), 10);
+
+    c.act(*form);
+
+    const Snapshot after = snapshot(*form);
+    EXPECT_EQ(after.primitives, c.clearsChart ? 0 : before.primitives);
+    EXPECT_EQ(after.log, c.clearsLog ? QStringLiteral("\n") : before.log);
+    EXPECT_EQ(after.bounds, before.bounds);
+    EXPECT_EQ(after.stampLefts, before.stampLefts);
+    for (PictureBox* stamp : form->Picture1) {
+        EXPECT_TRUE(stamp->isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, Clearing,
+    ::testing::Values(ClearCase{"X", [](Form1& f) { f.cmdLoeschen->click(); }, false, true},
+                      ClearCase{"loeschen", [](Form1& f) { f.cmdCls->click(); }, true, true},
+                      ClearCase{"Alles", [](Form1& f) { f.cmdAlles->trigger(); }, true, false}),
+    [](const ::testing::TestParamInfo<ClearCase>& p) { return std::string(p.param.name); });
+
+TEST(Commands, AllesThenNotizenBringsTheChartBackWithoutNotes) {
+    auto form = startedForm();
+    form->cmdZeigen_Click();
+    const std::vector<Primitive> clean = form->picGraph->primitives();
+    drawNote(*form);
+    ASSERT_TRUE(hasNote(*form));
+
+    form->cmdAlles->trigger();
+    EXPECT_TRUE(form->picGraph->primitives().empty());
+    form->cmdZeichnen->trigger();
+
+    const auto& back = form->picGraph->primitives();
+    EXPECT_FALSE(hasNote(*form));
+    ASSERT_EQ(back.size(), clean.size());
+    for (std::size_t k = 0; k < back.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(back[k].kind, clean[k].kind);
+        EXPECT_EQ(back[k].p1, clean[k].p1);
+        EXPECT_EQ(back[k].p2, clean[k].p2);
+        EXPECT_EQ(back[k].color, clean[k].color);
+        EXPECT_EQ(back[k].text, clean[k].text);
+    }
+}
+
+// --- Every way to run appends the same entries ---
+
+struct RunCase {
+    const char* name;
+    std::function<void(Form1&)> act;
+};
+
+class RunCommand : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(RunCommand, AppendsTheRepresentationsLikeZeigen) {
+    auto form = startedForm();
+    drawNote(*form);  // picks 5 on its way
+    form->txtPruef->setText(QStringLiteral("200"));
+    form->cmdLoeschen->click();
+    GetParam().act(*form);
+    const QString entries = logOfOneRun("6", "10", "15", "200");
+    EXPECT_EQ(form->txtLog->toPlainText(), QStringLiteral("\n") + entries);
+    EXPECT_EQ(entries.count(QStringLiteral("200 =")), 12) << entries.toStdString();
+    EXPECT_FALSE(hasNote(*form));  // every run redraws the chart
+    EXPECT_FALSE(form->isRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RunCommand,
+    ::testing::Values(RunCase{"zeigen", [](Form1& f) { f.cmdZeigen->click(); }},
+                      RunCase{"Darstellung", [](Form1& f) { f.cmdWie->click(); }},
+                      RunCase{"Notizen", [](Form1& f) { f.cmdZeichnen->trigger(); }}),
+    [](const ::testing::TestParamInfo<RunCase>& p) { return std::string(p.param.name); });
+
+// A run asked for from inside a run's event processing is remembered, not nested; however
+// often it is asked for, one fresh run follows.
+class RunRequestedDuringRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(RunRequestedDuringRun, OneFreshRunFollows) {
+    const int requests = GetParam();
+    auto form = startedForm();
+    form->txtPruef->setText(QStringLiteral("200"));
+    form->cmdLoeschen->click();
+    int seenRunning = 0;
+    QMetaObject::invokeMethod(
+        form.get(),
+        [&] {
+            for (int k = 0; k < requests; ++k) {
+                seenRunning += form->isRunning() ? 1 : 0;
+                form->cmdWie->click();
+            }
+        },
+        Qt::QueuedConnection);
+    form->cmdZeigen_Click();
+    EXPECT_EQ(seenRunning, requests);
+    const QString one = logOfOneRun("6", "10", "15", "200");
+    EXPECT_EQ(form->txtLog->toPlainText(), QStringLiteral("\n") + one + one);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RunRequestedDuringRun, ::testing::Values(1, 3));
+
+// --- Information and ending ---
+
+TEST(Commands, InformationShowsTheAuthor) {
+    auto form = startedForm();
+    struct {
+        bool seen = false;
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        bool modal = false;
+    } box;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* mb = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (mb == nullptr) {
+            return;
+        }
+        box = {true,
+               mb->windowTitle(),
+               mb->text(),
+               mb->icon(),
+               static_cast<qsizetype>(mb->buttons().size()),
+               mb->isModal()};
+        mb->accept();
+    });
+    poll.start(5);
+    form->cmdInfo->trigger();
+    poll.stop();
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.title, QStringLiteral("Programmiert von"));
+    EXPECT_EQ(box.text.split(QLatin1Char('\n')),
+              (QStringList{QStringLiteral("Orvandel"), QStringLiteral("Kestrelhaus")}));
+    EXPECT_EQ(box.icon, QMessageBox::Information);
+    EXPECT_EQ(box.buttons, 1);
+    EXPECT_TRUE(box.modal);
+}
+
+TEST(Commands, EndingClosesAtOnceWithoutQuestion) {
+    auto form = startedForm();
+    drawNote(*form);
+    form->txtMarke[0]->setText(QStringLiteral("7"));
+    bool asked = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            asked = true;
+            modal->close();
+        }
+    });
+    poll.start(5);
+    form->cmdEnde->trigger();
+    QTest::qWait(20);
+    poll.stop();
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST(Commands, EndingDuringARunDropsTheRunItHadDeferred) {
+    auto form = startedForm();
+    form->txtPruef->setText(QStringLiteral("200"));
+    form->cmdLoeschen->click();
+    QMetaObject::invokeMethod(
+        form.get(),
+        [&] {
+            form->cmdZeigen->click();  // deferred ...
+            form->cmdEnde->trigger();  // ... and then not wanted any more
+        },
+        Qt::QueuedConnection);
+    form->cmdZeigen_Click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->txtLog->toPlainText(),
+              QStringLiteral("\n") + logOfOneRun("6", "10", "15", "200"));
+}
+
+}  // namespace
+}  // namespace frankierung
