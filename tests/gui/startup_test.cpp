@@ -157,6 +157,10 @@ TEST(Run, ValuesBelowOneBecomeOneBeforeTheRows) {
     EXPECT_EQ(s.form.StartABC->text(), "1");
 }
 
+void PrintTo(const std::array<const char*, 2>& c, std::ostream* os) {
+    *os << "box " << c[0] << " holds " << c[1];
+}
+
 class Refused : public ::testing::TestWithParam<std::array<const char*, 2>> {};
 
 TEST_P(Refused, OutOfDomainChangesNothing) {
