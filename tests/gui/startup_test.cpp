@@ -157,17 +157,22 @@ TEST(Run, ValuesBelowOneBecomeOneBeforeTheRows) {
     EXPECT_EQ(s.form.StartABC->text(), "1");
 }
 
-void PrintTo(const std::array<const char*, 2>& c, std::ostream* os) {
-    *os << "box " << c[0] << " holds " << c[1];
+struct RefusedCase {
+    std::size_t index;
+    const char* text;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << "box " << c.index << " holds " << c.text;
 }
 
-class Refused : public ::testing::TestWithParam<std::array<const char*, 2>> {};
+class Refused : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(Refused, OutOfDomainChangesNothing) {
     Started s;
     Form1& f = s.form;
-    const auto [index, text] = std::pair{GetParam()[0][0] - '0', GetParam()[1]};
-    f.txtMarke[static_cast<std::size_t>(index)]->setText(QString::fromUtf8(text));
+    const auto [index, text] = GetParam();
+    f.txtMarke[index]->setText(QString::fromUtf8(text));
     const QString log = f.txtLog->toPlainText();
     const std::size_t primitives = f.picGraph->primitives().size();
     const QStringList bounds{f.StartAB->text(), f.StartBC->text(), f.StartCA->text(),
@@ -193,14 +198,13 @@ TEST_P(Refused, OutOfDomainChangesNothing) {
     EXPECT_EQ(
         (QStringList{f.StartAB->text(), f.StartBC->text(), f.StartCA->text(), f.StartABC->text()}),
         bounds);
-    EXPECT_EQ(f.txtMarke[static_cast<std::size_t>(index)]->text(), QString::fromUtf8(text));
+    EXPECT_EQ(f.txtMarke[index]->text(), QString::fromUtf8(text));
     EXPECT_FALSE(f.txtRechnung->isVisibleTo(&f));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Refused,
-                         ::testing::Values(std::array<const char*, 2>{"0", "2.5"},
-                                           std::array<const char*, 2>{"1", "32768"},
-                                           std::array<const char*, 2>{"2", "1e999"}));
+                         ::testing::Values(RefusedCase{0, "2.5"}, RefusedCase{1, "32768"},
+                                           RefusedCase{2, "1e999"}));
 
 TEST(Run, ARunAskedForDuringARunFollowsItInsteadOfNesting) {
     Started s;
