@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "gaps.h"
 #include "logentry.h"
 #include "numbertext.h"
 #include "pairs.h"
@@ -86,33 +87,6 @@ std::string toJson(const TextBoxes& boxes, const Collector& c, const std::string
     j["log"] = log;
     // Texts from the command line need not be valid UTF-8; never throw on them.
     return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
-}
-
-// "1–5, 7–9, 11": the amounts 1..1000 the three values do not reach, as ranges.
-std::string gapRanges(const std::vector<Amount>& reachable) {
-    std::vector<bool> hit(kSurveyEnd + 1, false);
-    for (const Amount n : reachable) {
-        hit[static_cast<std::size_t>(n)] = true;
-    }
-    std::string text;
-    for (int n = 1; n <= kSurveyEnd; ++n) {
-        if (hit[static_cast<std::size_t>(n)]) {
-            continue;
-        }
-        int last = n;
-        while (last < kSurveyEnd && !hit[static_cast<std::size_t>(last) + 1]) {
-            ++last;
-        }
-        if (!text.empty()) {
-            text += ", ";
-        }
-        text += std::to_string(n);
-        if (last > n) {
-            text += (last == n + 1 ? ", " : "–") + std::to_string(last);
-        }
-        n = last;
-    }
-    return text.empty() ? "keine" : text;
 }
 
 std::string summary(const TextBoxes& boxes, const Collector& c, const std::string& target,

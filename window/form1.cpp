@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 
+#include "accessibility.h"
+
 // The pictures live in a static library; without this their resource would be dropped at link.
 static void initPictures() {
     Q_INIT_RESOURCE(pictures);
@@ -66,6 +68,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connectHints();
     connectPairPanels();
     connectChart();
+    describeForScreenReaders(*this);
     // The designed client area; the arrangement later fits the window to the screen.
     resize(twipsToPixels(4680), twipsToPixels(3195) + menuBar()->sizeHint().height());
 }

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "form1.h"
+#include "hints.h"
 
 namespace frankierung {
 
@@ -77,34 +78,52 @@ private:
 
 }  // namespace
 
-void Form1::connectHints() {
-    auto* hints = new HintWriter(txtPos, this);
+std::vector<ControlHint> controlHints(const Form1& form) {
+    using enum ControlHint::Trigger;
+    std::vector<ControlHint> hints;
     const QString pairBound =
         QStringLiteral("Lückenlose Darstellung der Vielfachen des ggT dieser zwei Zahlen ab ...");
-    for (int i = 0; i < 3; ++i) {
-        hints->onMove(cmdMarkeMinus[i], QStringLiteral("Wert - 1"));
-        hints->onMove(cmdMarkeplus[i], QStringLiteral("Wert + 1"));
-        hints->onMove(txtMarke[i], QStringLiteral("Wert eingeben"));
-        hints->onMove(Picture1[i], i == 1 ? QStringLiteral("Pladdina") : QStringLiteral("Pladdo"));
-        HintWriter::keepMovesOff(Label2[i]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        hints.push_back({form.cmdMarkeMinus[i], QStringLiteral("Wert - 1")});
+        hints.push_back({form.cmdMarkeplus[i], QStringLiteral("Wert + 1")});
+        hints.push_back({form.txtMarke[i], QStringLiteral("Wert eingeben")});
+        hints.push_back(
+            {form.Picture1[i], i == 1 ? QStringLiteral("Pladdina") : QStringLiteral("Pladdo")});
     }
-    hints->onMove(cmdZeigen, QStringLiteral("Graphik aufbauen, Grenzen berechnen"));
-    hints->onMove(cmdWie, QStringLiteral("Einige Darstellungen für N = xA + yB + zC anzeigen"));
-    hints->onMove(txtPruef, QStringLiteral("Die darzustellende Zahl kann auch direkt hier "
-                                           "eingegeben werden."));
-    hints->onMove(txtLog->viewport(), QStringLiteral("Beispiele für Zahldarstellungen"));
-    hints->onMove(StartAB, pairBound);
-    hints->onMove(StartBC, pairBound);
-    hints->onMove(StartCA, pairBound);
-    hints->onMove(StartABC,
-                  QStringLiteral("Jede Zahl ab ... ist mit den drei Markenwerten darstellbar."));
-    for (QLabel* label : Label1) {
-        hints->onMove(label, QStringLiteral("Verwendete Markenwerte"));
-        hints->onClick(label, QStringLiteral("Nur diese Markenwerte verwenden"));
+    hints.push_back({form.cmdZeigen, QStringLiteral("Graphik aufbauen, Grenzen berechnen")});
+    hints.push_back(
+        {form.cmdWie, QStringLiteral("Einige Darstellungen für N = xA + yB + zC anzeigen")});
+    hints.push_back({form.txtPruef, QStringLiteral("Die darzustellende Zahl kann auch direkt hier "
+                                                   "eingegeben werden.")});
+    hints.push_back({form.txtLog->viewport(), QStringLiteral("Beispiele für Zahldarstellungen")});
+    hints.push_back({form.StartAB, pairBound});
+    hints.push_back({form.StartBC, pairBound});
+    hints.push_back({form.StartCA, pairBound});
+    hints.push_back(
+        {form.StartABC,
+         QStringLiteral("Jede Zahl ab ... ist mit den drei Markenwerten darstellbar.")});
+    for (QLabel* label : form.Label1) {
+        hints.push_back({label, QStringLiteral("Verwendete Markenwerte")});
+        hints.push_back({label, QStringLiteral("Nur diese Markenwerte verwenden"), Click});
     }
-    hints->onMove(Image1, QStringLiteral("Posthorn"));
-    hints->onMove(picLegende, QStringLiteral("Eingabefeld"));
-    hints->onMove(frmABC, QString());
+    hints.push_back({form.Image1, QStringLiteral("Posthorn")});
+    hints.push_back({form.picLegende, QStringLiteral("Eingabefeld")});
+    hints.push_back({form.frmABC, QString()});
+    return hints;
+}
+
+void Form1::connectHints() {
+    auto* hints = new HintWriter(txtPos, this);
+    for (const ControlHint& h : controlHints(*this)) {
+        if (h.trigger == ControlHint::Trigger::Click) {
+            hints->onClick(h.control, h.text);
+        } else {
+            hints->onMove(h.control, h.text);
+        }
+    }
+    for (QLabel* label : Label2) {
+        HintWriter::keepMovesOff(label);
+    }
 
     // The pair panels write their own lines; the rest have no hint at all.
     for (QWidget* w : {static_cast<QWidget*>(picAB), static_cast<QWidget*>(picBC),

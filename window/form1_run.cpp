@@ -1,4 +1,5 @@
 // "zeigen": one survey run, drawn into the chart and written to the boxes and the log.
+#include "accessibility.h"
 #include "chartrenderer.h"
 #include "form1.h"
 #include "runsinks.h"
@@ -28,7 +29,8 @@ void Form1::runSurvey() {
     ChartRenderer chart(*picGraph);
     LogBox logBox(txtLog);
     LogSink log(logBox);
-    SinkList sinks({&window, &chart, &log});
+    AccessibleSummary summary(picGraph);
+    SinkList sinks({&window, &chart, &log, &summary});
     survey_.run(boxes, sinks);
 }
 
