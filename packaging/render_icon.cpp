@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "Aufruf: %s <ein.svg> <groesse> <aus.png>\n", argv[0]);
         return 1;
