@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "appsetup.h"
 #include "chartrenderer.h"
 #include "picturebox.h"
 #include "survey.h"
@@ -128,9 +129,7 @@ BENCHMARK(BM_NoteSegmentPainted)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

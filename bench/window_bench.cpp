@@ -12,6 +12,7 @@
 #include <memory>
 #include <sstream>
 
+#include "appsetup.h"
 #include "form1.h"
 
 namespace {
@@ -116,12 +117,9 @@ BENCHMARK(peakMemory)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    frankierung::setUpDesignLook();
     {
         // Process start to the first painted window, as the program itself starts.
         QElapsedTimer timer;

@@ -4,15 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "appsetup.h"
 #include "chartexport.h"
 
 int main(int argc, char** argv) {
-    // A command-line tool must also work without a desktop, e.g. on a print server.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    frankierung::setUpDesignLook();
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto result = frankierung::runChartExport(args);

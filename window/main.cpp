@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QFont>
 
+#include "appsetup.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    frankierung::setUpDesignLook();
 
     frankierung::Form1 form;
     // The load handler arranges to the window's size: give it the screen's first.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "appsetup.h"
 #include "survey.h"
 
 namespace frankierung {
@@ -466,10 +467,7 @@ INSTANTIATE_TEST_SUITE_P(
 }  // namespace frankierung
 
 int main(int argc, char** argv) {
-    // Test discovery runs the binary without the test's environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

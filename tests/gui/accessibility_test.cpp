@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "started_form.h"
 
 static void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -35,11 +36,7 @@ std::vector<QWidget*> designedControls(const Form1& f) {
 class ScreenReader : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        form_ = std::make_unique<Form1>();
-        form_->setGeometry(0, 0, 1280, 1024);
-        form_->Form_Load();
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        form_ = test::startedForm();
         startupSummary_ = form_->picGraph->accessibleDescription();
     }
     static void TearDownTestSuite() { form_.reset(); }

@@ -10,21 +10,13 @@
 #include <string>
 
 #include "form1.h"
+#include "started_form.h"
 
 namespace frankierung {
 namespace {
 
 const QString kHintTail = QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)");
 const QColor kBlue(0, 0, 128);
-
-std::unique_ptr<Form1> startedForm() {
-    auto form = std::make_unique<Form1>();
-    form->setGeometry(0, 0, 1280, 1024);
-    form->Form_Load();
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return form;
-}
 
 // A whole pixel of the chart near the chart point (x, y), and the chart point it stands for.
 struct ChartPoint {
@@ -63,7 +55,7 @@ class AmountUnderPointer : public ::testing::TestWithParam<AmountCase> {};
 
 TEST_P(AmountUnderPointer, HintNamesItAndPressPicksIt) {
     const AmountCase c = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     const QString amount = QString::fromLatin1(c.amountText);
 
     form->picGraph_MouseMove(c.x, 10.0f);
@@ -86,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Chart, AmountUnderPointer,
 // --- The same through mouse events on the chart ---
 
 TEST(ChartMouse, HoverOnlyUpdatesTheHint) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->txtPruef->setText(QStringLiteral("200"));
     const std::size_t before = form->picGraph->primitives().size();
     for (const double x : {17.6, 0.5, 30.2}) {
@@ -102,7 +94,7 @@ TEST(ChartMouse, HoverOnlyUpdatesTheHint) {
 }
 
 TEST(ChartMouse, PressAndReleaseWithoutMovePicksButDrawsNothing) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     const std::size_t before = form->picGraph->primitives().size();
     const ChartPoint p = chartPoint(*form, 17.6, kFreeY);
     QTest::mousePress(form->picGraph, Qt::LeftButton, {}, p.pixel);
@@ -117,7 +109,7 @@ class NoteButton : public ::testing::TestWithParam<Qt::MouseButton> {};
 // through every reported position; moves after the release draw nothing.
 TEST_P(NoteButton, PressMoveReleaseDrawsOneConnectedPolyline) {
     const Qt::MouseButton button = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     const std::size_t before = form->picGraph->primitives().size();
     const std::size_t linesBefore = lineCount(*form->picGraph);
 
@@ -159,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Chart, NoteButton,
                          ::testing::Values(Qt::LeftButton, Qt::RightButton, Qt::MiddleButton));
 
 TEST(ChartMouse, NoteIsLostWithTheNextRun) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->picGraph_MouseDown(5.0f, 18.0f);
     form->picGraph_MouseMove(8.0f, 19.0f);
     form->picGraph_MouseUp();
@@ -171,7 +163,7 @@ TEST(ChartMouse, NoteIsLostWithTheNextRun) {
 }
 
 TEST(ChartMouse, PressOnAValueLabelStartsNeitherDragNorNote) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     const std::size_t before = form->picGraph->primitives().size();
     const double left = form->picGraph->childLeft(form->Picture1[1]);
     const QString stampText = form->txtMarke[1]->text();
@@ -212,7 +204,7 @@ void releaseStampAt(Form1& form, int i, QWidget* over, QPoint pixel) {
 }
 
 TEST(StampDrag, OverFreeChartSetsTheValueAndFollowsThePointer) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->hscn->setValue(40);  // shows about 22 to 63
     const ChartPoint target = chartPoint(*form, 42.3, kFreeY);
     ASSERT_EQ(widgetAt(*form, form->picGraph, target.pixel), form->picGraph);
@@ -242,7 +234,7 @@ TEST(StampDrag, OverFreeChartSetsTheValueAndFollowsThePointer) {
 }
 
 TEST(StampDrag, FromTheMarginWritesNegativeValues) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     const ChartPoint target = chartPoint(*form, -1.5, kFreeY);
     ASSERT_EQ(widgetAt(*form, form->picGraph, target.pixel), form->picGraph);
     pressStamp(*form, 0);
@@ -263,7 +255,7 @@ class StampDragBlocked : public ::testing::TestWithParam<BlockedCase> {};
 // Over a stamp picture, what lies on one, or what covers the chart, nothing happens.
 TEST_P(StampDragBlocked, ChangesNothing) {
     const BlockedCase& c = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     const auto i = static_cast<std::size_t>(c.dragged);
     const QString text = form->txtMarke[i]->text();
     const double left = form->picGraph->childLeft(form->Picture1[i]);
@@ -323,7 +315,7 @@ class Scrolling : public ::testing::TestWithParam<ScrollCase> {};
 
 TEST_P(Scrolling, MovesTheChartSideways) {
     const ScrollCase c = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->hscn->setValue(c.value);
     EXPECT_DOUBLE_EQ(form->picContainer->childLeft(form->picGraph), c.left);
     const QPoint pixel = chartPoint(*form, c.visibleAmount + 0.5, kFreeY).pixel;
@@ -342,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(Chart, Scrolling,
                                            ScrollCase{1534, -1518, 960}));
 
 TEST(Scrolling, ArrowAndPageStepsFollow) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->hscn->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_DOUBLE_EQ(form->picContainer->childLeft(form->picGraph), 15.0);
     form->hscn->triggerAction(QAbstractSlider::SliderPageStepAdd);

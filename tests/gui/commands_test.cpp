@@ -13,18 +13,10 @@
 
 #include "driver.h"
 #include "form1.h"
+#include "started_form.h"
 
 namespace frankierung {
 namespace {
-
-std::unique_ptr<Form1> startedForm() {
-    auto form = std::make_unique<Form1>();
-    form->setGeometry(0, 0, 1280, 1024);
-    form->Form_Load();
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return form;
-}
 
 // The log of one run as the window shows it (line breaks as the box keeps them).
 QString logOfOneRun(const std::string& a, const std::string& b, const std::string& c,
@@ -94,7 +86,7 @@ class Clearing : public ::testing::TestWithParam<ClearCase> {};
 
 TEST_P(Clearing, ClearsWhatItNamesAndKeepsTheRest) {
     const ClearCase& c = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->txtPruef->setText(QStringLiteral("200"));
     form->cmdZeigen_Click();
     drawNote(*form);
@@ -121,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ClearCase>& p) { return std::string(p.param.name); });
 
 TEST(Commands, AllesThenNotizenBringsTheChartBackWithoutNotes) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->cmdZeigen_Click();
     const std::vector<Primitive> clean = form->picGraph->primitives();
     drawNote(*form);
@@ -154,7 +146,7 @@ struct RunCase {
 class RunCommand : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(RunCommand, AppendsTheRepresentationsLikeZeigen) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     drawNote(*form);  // picks 5 on its way
     form->txtPruef->setText(QStringLiteral("200"));
     form->cmdLoeschen->click();
@@ -179,7 +171,7 @@ class RunRequestedDuringRun : public ::testing::TestWithParam<int> {};
 
 TEST_P(RunRequestedDuringRun, OneFreshRunFollows) {
     const int requests = GetParam();
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->txtPruef->setText(QStringLiteral("200"));
     form->cmdLoeschen->click();
     int seenRunning = 0;
@@ -203,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, RunRequestedDuringRun, ::testing::Values(1, 3
 // --- Information and ending ---
 
 TEST(Commands, InformationShowsTheAuthor) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     struct {
         bool seen = false;
         QString title, text;
@@ -238,7 +230,7 @@ TEST(Commands, InformationShowsTheAuthor) {
 }
 
 TEST(Commands, EndingClosesAtOnceWithoutQuestion) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     drawNote(*form);
     form->txtMarke[0]->setText(QStringLiteral("7"));
     bool asked = false;
@@ -258,7 +250,7 @@ TEST(Commands, EndingClosesAtOnceWithoutQuestion) {
 }
 
 TEST(Commands, EndingDuringARunDropsTheRunItHadDeferred) {
-    auto form = startedForm();
+    auto form = test::startedForm();
     form->txtPruef->setText(QStringLiteral("200"));
     form->cmdLoeschen->click();
     QMetaObject::invokeMethod(

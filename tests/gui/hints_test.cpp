@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "started_form.h"
 
 // Readable texts in failure messages.
 static void PrintTo(const QString& s, std::ostream* os) {
@@ -46,13 +47,7 @@ void hoverOver(QWidget* w, std::optional<QPoint> at = std::nullopt) {
 
 class HintLine : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        form_ = std::make_unique<Form1>();
-        form_->setGeometry(0, 0, 1280, 1024);
-        form_->Form_Load();
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    static void SetUpTestSuite() { form_ = test::startedForm(); }
     static void TearDownTestSuite() { form_.reset(); }
     void SetUp() override { form_->txtPos->setPlainText(kBefore); }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "form1.h"
+#include "started_form.h"
 
 // Readable texts in failure messages.
 static void PrintTo(const QString& s, std::ostream* os) {
@@ -19,15 +20,6 @@ namespace {
 
 const QString kUntouched = QStringLiteral("unberührt");
 const QString kBefore = QStringLiteral("vorher");
-
-std::unique_ptr<Form1> loadedForm() {
-    auto form = std::make_unique<Form1>();
-    form->setGeometry(0, 0, 1280, 1024);
-    form->Form_Load();
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return form;
-}
 
 // Leaves box i at text, with marks that only a change of the text would wipe: the value
 // label, and something printed in each pair panel.
@@ -61,7 +53,7 @@ class StampStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(StampStep, WritesTheSignedNumberTextOrNothing) {
     const StepCase& c = GetParam();
-    auto form = loadedForm();
+    auto form = test::startedForm();
     const QString before = QString::fromUtf8(c.before);
     prepare(*form, c.box, before);
 
@@ -122,7 +114,7 @@ class TypedValue : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedValue, LabelShowsTheTextAndThePictureStandsAtItsNumber) {
     const TypedCase& c = GetParam();
-    auto form = loadedForm();
+    auto form = test::startedForm();
     TextBox* box = form->txtMarke[0];
     box->setFocus();
     box->selectAll();
@@ -140,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TypedValue,
                                            TypedCase{"0.1", "0.1c", double{0.1F}}));
 
 TEST(StampInput, EveryKeystrokeThatChangesTheTextIsOneChange) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     TextBox* box = form->txtMarke[1];
     QSignalSpy changes(box, &QLineEdit::textChanged);
     box->setFocus();
@@ -155,7 +147,7 @@ TEST(StampInput, EveryKeystrokeThatChangesTheTextIsOneChange) {
 }
 
 TEST(StampInput, TheChangeRunsInsideTheAssignmentAndOnlyForANewText) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     form->txtMarke[2]->setText(QStringLiteral("7"));
     // No event processing in between: the handler ran inside setText.
     EXPECT_EQ(form->Label2[2]->text(), QStringLiteral("7c"));
@@ -168,7 +160,7 @@ TEST(StampInput, TheChangeRunsInsideTheAssignmentAndOnlyForANewText) {
 }
 
 TEST(StampInput, AButtonOnOneBoxTouchesOnlyItsOwnValueAndTheLastRunsResults) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     const std::size_t chartItems = form->picGraph->primitives().size();
     const QString bounds[4] = {form->StartAB->text(), form->StartBC->text(), form->StartCA->text(),
                                form->StartABC->text()};
@@ -200,7 +192,7 @@ TEST(StampInput, AButtonOnOneBoxTouchesOnlyItsOwnValueAndTheLastRunsResults) {
 }
 
 TEST(StampInput, TheRunsRaiseToOneMovesThePictureAtOnce) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     form->txtMarke[1]->setText(QStringLiteral("0"));
     form->cmdZeigen_Click();
     EXPECT_EQ(form->txtMarke[1]->text(), QStringLiteral("1"));
@@ -209,7 +201,7 @@ TEST(StampInput, TheRunsRaiseToOneMovesThePictureAtOnce) {
 }
 
 TEST(StampInput, ValuesBeyondTheChartLeaveThePictureSafelyAside) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     const QPoint home = form->Picture1[0]->pos();
     for (const char* text : {"1e999", "-1e999", "1e300", "-1e300", "3.5e38", "1e39"}) {
         SCOPED_TRACE(text);

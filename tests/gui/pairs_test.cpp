@@ -7,6 +7,7 @@
 
 #include "form1.h"
 #include "pairinfo.h"
+#include "started_form.h"
 
 // Readable texts in failure messages.
 static void PrintTo(const QString& s, std::ostream* os) {
@@ -95,15 +96,6 @@ TEST(PairLineFromTexts, AMessageShowsALongTextShortened) {
 
 // --- In the window ---
 
-std::unique_ptr<Form1> loadedForm() {
-    auto form = std::make_unique<Form1>();
-    form->setGeometry(0, 0, 1280, 1024);
-    form->Form_Load();
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    return form;
-}
-
 // The pointer goes elsewhere first: a move to where it already stands is no move at all.
 QString lineAfterMoveOver(Form1& form, PictureBox* panel) {
     form.txtPos->setPlainText(QStringLiteral("vorher"));
@@ -131,7 +123,7 @@ class PanelLine : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(PanelLine, MoveWritesTheLineOfThePanelsPair) {
     const PanelCase& c = GetParam();
-    auto form = loadedForm();
+    auto form = test::startedForm();
     for (std::size_t i = 0; i < 3; ++i) {
         if (c.texts[i] != nullptr) {
             form->txtMarke[i]->setText(QString::fromUtf8(c.texts[i]));
@@ -236,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PanelCase>& row) { return std::string(row.param.name); });
 
 TEST(PanelLine, AClearedPanelStillShowsTheFullLine) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     form->txtMarke[2]->setText(QStringLiteral("15"));
     form->txtMarke[2]->setText(QStringLiteral(" 15"));
     ASSERT_TRUE(form->picAB->primitives().empty());
@@ -245,7 +237,7 @@ TEST(PanelLine, AClearedPanelStillShowsTheFullLine) {
 }
 
 TEST(PanelLine, ABadTextChangesNothingButTheHintLine) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     form->txtMarke[0]->setText(QStringLiteral("abc"));
     const QString bound = form->StartAB->text();
     const QString label = form->Label2[0]->text();
@@ -256,7 +248,7 @@ TEST(PanelLine, ABadTextChangesNothingButTheHintLine) {
 }
 
 TEST(PanelLine, EachMoveCostsWellUnderAMillisecond) {
-    auto form = loadedForm();
+    auto form = test::startedForm();
     // The slowest pair for a subtraction loop.
     form->txtMarke[2]->setText(QStringLiteral("32767"));
     form->txtMarke[0]->setText(QStringLiteral("1"));
