@@ -26,11 +26,13 @@ std::string quoted(std::string_view text) {
     return "„" + shortenedForMessage(trimmed(text)) + "“";
 }
 
-std::string notANumber(std::string_view name, std::string_view text) {
+// The pair's values must lie in the pair domain; the third value may be any number.
+std::string notANumber(std::string_view name, std::string_view text, bool pairValue = true) {
+    const std::string tail = pairValue ? std::string(kAllowed) : std::string(".");
     if (trimmed(text).empty()) {
-        return std::string(name) + " ist leer" + std::string(kAllowed);
+        return std::string(name) + " ist leer" + tail;
     }
-    return std::string(name) + ": " + quoted(text) + " ist keine Zahl" + std::string(kAllowed);
+    return std::string(name) + ": " + quoted(text) + " ist keine Zahl" + tail;
 }
 
 std::string outsideDomain(std::string_view name, std::string_view text, double value) {
@@ -77,7 +79,7 @@ PairLine pairInfoLine(const PairTexts& texts, const PairNames& names) {
     }
     const std::optional<double> third = wholeTextNumber(texts.third);
     if (!third) {
-        return fault(notANumber(names.third, texts.third));
+        return fault(notANumber(names.third, texts.third, false));
     }
     const std::optional<double> bound = wholeTextNumber(texts.bound);
     if (!bound) {
