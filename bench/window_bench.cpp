@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -104,6 +105,45 @@ void paintVisibleChart(benchmark::State& state) {
     state.counters["height_px"] = visible.height();
 }
 BENCHMARK(paintVisibleChart)->Unit(benchmark::kMillisecond);
+
+// One mouse move while a note is drawn: the handler and the repaint of what it touched.
+void noteSegment(benchmark::State& state) {
+    Window& w = shared();
+    w.form.picGraph_MouseDown(5.0F, 14.0F);
+    float x = 5.0F;
+    for (auto _ : state) {
+        x = x < 30.0F ? x + 0.25F : 5.0F;
+        w.form.picGraph_MouseMove(x, 14.0F + 0.5F * std::sin(x));
+        QApplication::processEvents();
+    }
+    w.form.picGraph_MouseUp();
+}
+BENCHMARK(noteSegment)->Unit(benchmark::kMicrosecond);
+
+// One step of dragging a stamp along the chart: its value, its picture, and the repaint.
+void dragStep(benchmark::State& state) {
+    Window& w = shared();
+    float x = 5.0F;
+    for (auto _ : state) {
+        x = x < 30.0F ? x + 0.25F : 5.0F;
+        w.form.picGraph_DragOver(1, x, 3.0F);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
+
+// One mouse move over a pair panel: divisor, multiple and bound into the hint line.
+void pairPanelHover(benchmark::State& state) {
+    Window& w = shared();
+    w.form.txtMarke[0]->setText(QStringLiteral("32767"));
+    w.form.txtMarke[1]->setText(QStringLiteral("32766"));
+    for (auto _ : state) {
+        w.form.picAB_MouseMove();
+    }
+    w.form.txtMarke[0]->setText(QStringLiteral("6"));
+    w.form.txtMarke[1]->setText(QStringLiteral("10"));
+}
+BENCHMARK(pairPanelHover)->Unit(benchmark::kMicrosecond);
 
 void peakMemory(benchmark::State& state) {
     shared();
