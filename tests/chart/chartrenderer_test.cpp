@@ -9,29 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "core/fakes.h"
 #include "palette.h"
 #include "picturebox.h"
 #include "survey.h"
 
 namespace frankierung {
 namespace {
-
-class FakeBoxes final : public SurveyBoxes {
-public:
-    FakeBoxes(std::string a, std::string b, std::string c, std::string target)
-        : stamps_{std::move(a), std::move(b), std::move(c)}, target_(std::move(target)) {}
-    [[nodiscard]] std::string stampText(int index) const override {
-        return stamps_[static_cast<std::size_t>(index)];
-    }
-    void setStampText(int index, const std::string& text) override {
-        stamps_[static_cast<std::size_t>(index)] = text;
-    }
-    [[nodiscard]] std::string targetText() const override { return target_; }
-
-private:
-    std::array<std::string, 3> stamps_;
-    std::string target_;
-};
 
 // The chart as the window sizes it on a wide screen: 30 pixels per amount, 50 per y unit.
 class ChartRun : public ::testing::Test {
@@ -42,7 +26,7 @@ protected:
         chart_->setScaleCorners(-3, 0, 1000, 20);
         chart_->setFont(QFont(QStringLiteral("DejaVu Serif")));
         chart_->setFontSize(10);
-        FakeBoxes boxes("6", "10", "15", "200");
+        test::FakeBoxes boxes({"6", "10", "15"}, "200");
         Survey survey;
         ChartRenderer renderer(*chart_);
         survey.run(boxes, renderer);
@@ -259,32 +243,13 @@ TEST_F(ChartRun, RowLabelsInTheColoursOfTheirTurn) {
     }
 }
 
-TEST_F(ChartRun, LeavesYellowWidthTwoBold) {
-    EXPECT_EQ(chart_->foreColor(), palette::yellow);
-    EXPECT_EQ(chart_->drawWidth(), 2);
-    EXPECT_TRUE(chart_->fontBold());
-}
-
-TEST(ChartRerun, ClearsWhatWasDrawnBefore) {
+TEST(ChartBeyondRange, OnlyTheBoxAtZeroInTheValuesRow) {
     PictureBox chart;
     chart.resize(2006, 400);
     chart.setScaleCorners(-3, 0, 1000, 20);
-    chart.setCurrentX(2);
-    chart.setCurrentY(16);
-    chart.print(QStringLiteral("Obere 3 Zeilen: Nur einen Markenwert verwenden"));
     Survey survey;
     ChartRenderer renderer(chart);
-    FakeBoxes first("6", "10", "15", "200");
-    survey.run(first, renderer);
-    const std::size_t once = chart.primitives().size();
-    survey.run(first, renderer);
-    EXPECT_EQ(chart.primitives().size(), once);
-    for (const Primitive& p : chart.primitives()) {
-        ASSERT_NE(p.p1.y(), 16);
-    }
-
-    // A value beyond the survey range: its single row is the box at 0 alone.
-    FakeBoxes large("1200", "10", "15", "200");
+    test::FakeBoxes large({"1200", "10", "15"}, "200");
     survey.run(large, renderer);
     int row1 = 0;
     for (const Primitive& p : chart.primitives()) {
@@ -341,7 +306,7 @@ TEST(ChartSeams, AdjacentBoxesJoinAtFractionalScales) {
         chart.setScaleCorners(-3, 0, 1000, 20);
         Survey survey;
         ChartRenderer renderer(chart);
-        FakeBoxes boxes("6", "10", "15", "200");
+        test::FakeBoxes boxes({"6", "10", "15"}, "200");
         survey.run(boxes, renderer);
         // Amounts 30 to 37 are all reachable: one unbroken blue band along the row's top.
         const QPoint from = chart.toPixels({30, 12.42}).toPoint();

@@ -32,44 +32,6 @@ INSTANTIATE_TEST_SUITE_P(ExampleScreens, ContainerOnScreen,
 // The container's inner layout does not depend on the window.
 class ContainerLayout : public ::testing::TestWithParam<SizeTwips> {};
 
-TEST_P(ContainerLayout, IsTheSameOnEveryWindow) {
-    const Arrangement a = arrange(GetParam(), GetParam());
-    EXPECT_FLOAT_EQ(a.containerScale.left, 0);
-    EXPECT_FLOAT_EQ(a.containerScale.top, 0);
-    EXPECT_FLOAT_EQ(a.containerScale.width, 100);
-    EXPECT_FLOAT_EQ(a.containerScale.height, 100);
-
-    const struct {
-        const char* name;
-        UnitRect rect;
-        float left, top, width, height;
-    } rows[] = {
-        {"picLegende", a.legend, 0, 0, 16, 96},      {"picGraph", a.chart, 16, 0, 1600, 94},
-        {"hscn", a.scrollBar, 16, 93.5f, 66, 2.5f},  {"txtN", a.txtN, 82, 0, 3, 4},
-        {"txtPrüf", a.txtPruef, 85, 0, 7, 4},        {"cmdWie", a.cmdWie, 92, 0, 6, 4},
-        {"cmdLoeschen", a.cmdLoeschen, 98, 0, 2, 4}, {"txtLog", a.txtLog, 82, 4, 18, 92},
-        {"txtPos", a.txtPos, 0, 97, 100, 3},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectRect(row.rect, row.left, row.top, row.width, row.height);
-    }
-
-    EXPECT_FLOAT_EQ(a.legendScale.left, 0);
-    EXPECT_FLOAT_EQ(a.legendScale.top, 0);
-    EXPECT_FLOAT_EQ(a.legendScale.width, 50);
-    EXPECT_FLOAT_EQ(a.legendScale.height, 20);
-    EXPECT_FLOAT_EQ(a.chartX1, -3);
-    EXPECT_FLOAT_EQ(a.chartY1, 0);
-    EXPECT_FLOAT_EQ(a.chartX2, 1000);
-    EXPECT_FLOAT_EQ(a.chartY2, 20);
-    EXPECT_EQ(a.chartDrawWidth, 1);
-    EXPECT_FLOAT_EQ(a.frame.left, 2);
-    EXPECT_FLOAT_EQ(a.frame.top, 4.2f);
-    EXPECT_FLOAT_EQ(a.image.left, 1);
-    EXPECT_FLOAT_EQ(a.image.top, 0.8f);
-}
-
 TEST_P(ContainerLayout, UncoveredChartShowsAmountsUpToAbout38) {
     const Arrangement a = arrange(GetParam(), GetParam());
     const double visibleUnits = a.scrollBar.width;  // between legend and right column

@@ -68,11 +68,9 @@ TEST_P(AmountUnderPointer, HintNamesItAndPressPicksIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Chart, AmountUnderPointer,
-                         ::testing::Values(AmountCase{17.6f, " 17"}, AmountCase{17.0f, " 17"},
-                                           AmountCase{0.5f, " 0"}, AmountCase{0.0f, " 0"},
+                         ::testing::Values(AmountCase{17.6f, " 17"}, AmountCase{0.0f, " 0"},
                                            AmountCase{-0.01f, "-1"}, AmountCase{-1.0f, "-1"},
-                                           AmountCase{-2.5f, "-3"}, AmountCase{-3.0f, "-3"},
-                                           AmountCase{999.99f, " 999"},
+                                           AmountCase{-3.0f, "-3"}, AmountCase{999.99f, " 999"},
                                            AmountCase{1000.0f, " 1000"}, AmountCase{-4.2f, "-5"}));
 
 // --- The same through mouse events on the chart ---
@@ -149,18 +147,6 @@ TEST_P(NoteButton, PressMoveReleaseDrawsOneConnectedPolyline) {
 
 INSTANTIATE_TEST_SUITE_P(Chart, NoteButton,
                          ::testing::Values(Qt::LeftButton, Qt::RightButton, Qt::MiddleButton));
-
-TEST(ChartMouse, NoteIsLostWithTheNextRun) {
-    auto form = test::startedForm();
-    form->picGraph_MouseDown(5.0f, 18.0f);
-    form->picGraph_MouseMove(8.0f, 19.0f);
-    form->picGraph_MouseUp();
-    form->cmdZeigen_Click();
-    for (const Primitive& p : form->picGraph->primitives()) {
-        EXPECT_FALSE(p.kind == Primitive::Kind::Line && p.color == kBlue &&
-                     p.p1 == QPointF(5.0, 18.0));
-    }
-}
 
 TEST(ChartMouse, PressOnAValueLabelStartsNeitherDragNorNote) {
     auto form = test::startedForm();
@@ -284,10 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
             [](Form1& f) {
                 return std::pair<QWidget*, QPoint>{f.Picture1[2], {5, f.Picture1[2]->height() - 5}};
             }},
-        BlockedCase{"ItsOwnPicture", 1,
-                    [](Form1& f) {
-                        return std::pair<QWidget*, QPoint>{f.Picture1[1], {8, 8}};
-                    }},
         BlockedCase{"ValueLabelOfAnother", 2,
                     [](Form1& f) {
                         return std::pair<QWidget*, QPoint>{f.Label2[0], centreOf(f.Label2[0])};
@@ -296,10 +278,6 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Form1& f) {
                         f.hscn->setValue(100);  // the chart now runs beneath the legend
                         return std::pair<QWidget*, QPoint>{f.picLegende, centreOf(f.picLegende)};
-                    }},
-        BlockedCase{"LogBox", 0,
-                    [](Form1& f) {
-                        return std::pair<QWidget*, QPoint>{f.txtLog, centreOf(f.txtLog)};
                     }}),
     [](const ::testing::TestParamInfo<BlockedCase>& p) { return std::string(p.param.name); });
 
@@ -329,9 +307,8 @@ TEST_P(Scrolling, MovesTheChartSideways) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Chart, Scrolling,
-                         ::testing::Values(ScrollCase{0, 16, 0}, ScrollCase{1, 15, 1},
-                                           ScrollCase{700, -684, 450}, ScrollCase{1534, -1518, 998},
-                                           ScrollCase{1534, -1518, 960}));
+                         ::testing::Values(ScrollCase{0, 16, 0}, ScrollCase{700, -684, 450},
+                                           ScrollCase{1534, -1518, 998}));
 
 TEST(Scrolling, ArrowAndPageStepsFollow) {
     auto form = test::startedForm();

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSet>
 #include <memory>
 #include <optional>
 
@@ -207,32 +208,17 @@ INSTANTIATE_TEST_SUITE_P(Design, Composition, ::testing::ValuesIn(kControls),
 TEST(CompositionWhole, HasFortyFourNamedControls) {
     Form1 form;
     int named = 0;
+    QSet<QString> accessibleNames;  // a screen reader tells every control apart
     for (const ControlRow& row : kControls) {
-        named += form.findChildren<QWidget*>(QString::fromUtf8(row.name)).size() == 1 ? 1 : 0;
+        const auto found = form.findChildren<QWidget*>(QString::fromUtf8(row.name));
+        named += found.size() == 1 ? 1 : 0;
+        for (const QWidget* w : found) {
+            accessibleNames.insert(w->accessibleName());
+        }
     }
     EXPECT_EQ(named, 44);
+    EXPECT_EQ(accessibleNames.size(), 44);
     EXPECT_EQ(std::size(kControls), 44u);
-}
-
-// The names used by the code are the designed controls.
-TEST(CompositionWhole, MembersAreTheNamedControls) {
-    Form1 form;
-    const std::pair<QWidget*, const char*> members[] = {
-        {form.picContainer, "picContainer"},
-        {form.txtPruef, "txtPrüf"},
-        {form.txtMarke[2], "txtMarke(2)"},
-        {form.Label1[6], "Label1(6)"},
-        {form.Picture1[2], "Picture1(2)"},
-        {form.cmdMarkeMinus[1], "cmdMarkeMinus(1)"},
-        {form.Label2[0], "Label2(0)"},
-        {form.StartCA, "StartCA"},
-        {form.hscn, "hscn"},
-        {form.Image1, "Image1"},
-    };
-    for (const auto& [widget, name] : members) {
-        ASSERT_NE(widget, nullptr) << name;
-        EXPECT_EQ(widget->objectName(), QString::fromUtf8(name));
-    }
 }
 
 TEST(CompositionDetails, ScrollBarRange) {

@@ -14,11 +14,6 @@
 #include "form1.h"
 #include "started_form.h"
 
-// Readable texts in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace frankierung {
 namespace {
 
@@ -158,39 +153,6 @@ TEST_F(HintLine, OnlyALeftClickThatEndsOnTheLabelCounts) {
     // Pressed on the label, released beside it: no click.
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_EQ(hint(), kBefore);
-}
-
-TEST_F(HintLine, AMoveOntoAControlWithoutHintKeepsThePreviousHint) {
-    hoverOver(form_->cmdMarkeplus[0]);
-    ASSERT_EQ(hint(), QStringLiteral("Wert + 1"));
-    hoverOver(form_->cmdLoeschen);
-    EXPECT_EQ(hint(), QStringLiteral("Wert + 1"));
-}
-
-TEST_F(HintLine, TheFrameEmptiesTheLineButItsControlsKeepTheirOwnHints) {
-    hoverOver(form_->cmdMarkeMinus[1]);
-    ASSERT_EQ(hint(), QStringLiteral("Wert - 1"));
-    hoverOver(form_->frmABC);
-    EXPECT_EQ(hint(), QString());
-    hoverOver(form_->cmdZeigen);
-    EXPECT_EQ(hint(), QStringLiteral("Graphik aufbauen, Grenzen berechnen"));
-    hoverOver(form_->txtMarke[2]);
-    EXPECT_EQ(hint(), QStringLiteral("Wert eingeben"));
-}
-
-TEST_F(HintLine, ThePostHornIsNotTheLegend) {
-    hoverOver(form_->picLegende);
-    ASSERT_EQ(hint(), QStringLiteral("Eingabefeld"));
-    hoverOver(form_->Image1);
-    EXPECT_EQ(hint(), QStringLiteral("Posthorn"));
-}
-
-TEST_F(HintLine, TheStampsValueLabelHidesItsStampsName) {
-    hoverOver(form_->Picture1[1]);
-    ASSERT_EQ(hint(), QStringLiteral("Pladdina"));
-    form_->txtPos->setPlainText(kBefore);
-    hoverOver(form_->Label2[1]);
     EXPECT_EQ(hint(), kBefore);
 }
 

@@ -86,7 +86,6 @@ public:
         // Any modal box (the run's refusal of stamp values) is answered at once.
         QObject::connect(&closer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++modalBoxes_;
                 if (box->objectName() == QStringLiteral("domainMessage")) {
                     ++refusals_;
                 }
@@ -109,7 +108,8 @@ public:
         QCoreApplication::processEvents();
         const qint64 ms = clock.elapsed();
 
-        const std::string where = "action " + std::to_string(n) + " (" + name(kind) + ")";
+        const std::string where =
+            "action " + std::to_string(n) + " (" + kKindNames[static_cast<int>(kind)] + ")";
         if (ms > kPatienceMs) {
             ADD_FAILURE() << where << " took " << ms << " ms";
             return false;
@@ -155,18 +155,8 @@ public:
 
 private:
     enum class Kind { Run, ClearLog, Other };
+    static constexpr const char* kKindNames[] = {"run", "clearing the log", "other"};
     enum class Held { None, Chart, Stamp };
-
-    static std::string name(Kind k) {
-        switch (k) {
-            case Kind::Run:
-                return "run";
-            case Kind::ClearLog:
-                return "clearing the log";
-            default:
-                return "other";
-        }
-    }
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(rng_); }
 
@@ -330,7 +320,6 @@ private:
     std::mt19937 rng_;
     QTimer closer_;
     BoundsOracle oracle_;
-    int modalBoxes_ = 0;
     int refusals_ = 0;
     int checkedRuns_ = 0;
     int refusedRuns_ = 0;

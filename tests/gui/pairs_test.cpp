@@ -9,11 +9,6 @@
 #include "pairinfo.h"
 #include "started_form.h"
 
-// Readable texts in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace frankierung {
 namespace {
 
@@ -42,51 +37,39 @@ TEST_P(PairLineFromTexts, IsTheLineOrNamesTheBoxAtFault) {
     EXPECT_EQ(line.ok, c.ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, PairLineFromTexts,
-    ::testing::Values(
-        LineCase{"6", "10", "15", " 16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
-        LineCase{"6", "10", "16", " 16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 31"},
-        LineCase{"7", "10", "15", " 16", true, "ggT = 1,  kgV = 70,  S((AB),C) = 16"},
-        LineCase{"7", "10", "15", " 54", true, "ggT = 1,  kgV = 70,  S((AB),C) = 54"},
-        LineCase{"6", "6", "15", " 0", true, "ggT = 6,  kgV = 6,  S((AB),C) = 70"},
-        LineCase{" 6", " 10 ", "15 ", "16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
-        // The multiple is not cut to any narrower type.
-        LineCase{"181", "182", "2", " 32580", true, "ggT = 1,  kgV = 32942,  S((AB),C) = 32580"},
-        LineCase{"32767", "1", "5", "0", true, "ggT = 1,  kgV = 32767,  S((AB),C) = 0"},
-        LineCase{"0", "9", "3", "0", true, "ggT = 9,  kgV = 0,  S((AB),C) = 16"},
-        LineCase{"0", "0", "3", "4", true, "ggT = 0,  kgV = 0,  S((AB),C) = 2"},
-        // The second value is rounded half to even before it is checked.
-        LineCase{"6", "2.5", "3", "0", true, "ggT = 2,  kgV = 6,  S((AB),C) = 2"},
-        LineCase{"6", "3.5", "3", "0", true, "ggT = 2,  kgV = 12,  S((AB),C) = 2"},
-        LineCase{"6", "9.6", "3", "0", true, "ggT = 2,  kgV = 30,  S((AB),C) = 2"},
-        LineCase{"6", "-0.4", "3", "0", true, "ggT = 6,  kgV = 0,  S((AB),C) = 10"},
-        LineCase{"6", "32767.5", "3", "0", false,
-                 "B: „32767.5“ ist zu groß" + std::string(kDomain)},
-        // The third value and the bound may be any finite number.
-        LineCase{"6", "10", "2.5", "1.5", true, "ggT = 2,  kgV = 30,  S((AB),C) = 3"},
-        LineCase{"6", "10", "-4", "16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 11"},
-        LineCase{"6", "10", "1e308", "1e308", false, "S((AB),C) ist zu groß für eine Zahl."},
-        // Texts that are no number, or a number outside the pair domain.
-        LineCase{"abc", "10", "15", "16", false, "A: „abc“ ist keine Zahl" + std::string(kDomain)},
-        LineCase{"6", "12abc", "15", "16", false,
-                 "B: „12abc“ ist keine Zahl" + std::string(kDomain)},
-        LineCase{"6", "10", "x", "16", false, "C: „x“ ist keine Zahl."},
-        LineCase{"", "10", "15", "16", false, "A ist leer" + std::string(kDomain)},
-        LineCase{"6", "  ", "15", "16", false, "B ist leer" + std::string(kDomain)},
-        LineCase{"6", "10", "", "16", false, "C ist leer."},
-        LineCase{"2.5", "10", "15", "16", false,
-                 "A: „2.5“ ist keine ganze Zahl" + std::string(kDomain)},
-        LineCase{"40000", "10", "15", "16", false, "A: „40000“ ist zu groß" + std::string(kDomain)},
-        LineCase{"-6", "10", "15", "16", false, "A: „-6“ ist zu klein" + std::string(kDomain)},
-        LineCase{"6", "40000", "15", "16", false, "B: „40000“ ist zu groß" + std::string(kDomain)},
-        LineCase{"6", "1e999", "15", "16", false,
-                 "B: „1e999“ ist keine Zahl" + std::string(kDomain)},
-        LineCase{"6", "10", "15", "", false, "Grenze A, B fehlt – bitte zuerst „zeigen“ klicken."},
-        LineCase{"6", "10", "15", "?", false, "Grenze A, B fehlt – bitte zuerst „zeigen“ klicken."},
-        // The first box at fault is named.
-        LineCase{"abc", "", "x", "", false, "A: „abc“ ist keine Zahl" + std::string(kDomain)},
-        LineCase{"6", "", "x", "", false, "B ist leer" + std::string(kDomain)}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, PairLineFromTexts, ::testing::Values(
+    LineCase{"6", "10", "15", " 16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
+    LineCase{"6", "10", "16", " 16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 31"},
+    LineCase{"7", "10", "15", " 54", true, "ggT = 1,  kgV = 70,  S((AB),C) = 54"},
+    LineCase{" 6", " 10 ", "15 ", "16", true, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
+    // The multiple is not cut to any narrower type.
+    LineCase{"181", "182", "2", " 32580", true, "ggT = 1,  kgV = 32942,  S((AB),C) = 32580"},
+    LineCase{"0", "9", "3", "0", true, "ggT = 9,  kgV = 0,  S((AB),C) = 16"},
+    // The second value is rounded half to even before it is checked.
+    LineCase{"6", "2.5", "3", "0", true, "ggT = 2,  kgV = 6,  S((AB),C) = 2"},
+    LineCase{"6", "3.5", "3", "0", true, "ggT = 2,  kgV = 12,  S((AB),C) = 2"},
+    LineCase{"6", "-0.4", "3", "0", true, "ggT = 6,  kgV = 0,  S((AB),C) = 10"},
+    LineCase{"6", "32767.5", "3", "0", false, "B: „32767.5“ ist zu groß" + std::string(kDomain)},
+    // The third value and the bound may be any finite number.
+    LineCase{"6", "10", "2.5", "1.5", true, "ggT = 2,  kgV = 30,  S((AB),C) = 3"},
+    LineCase{"6", "10", "1e308", "1e308", false, "S((AB),C) ist zu groß für eine Zahl."},
+    // Texts that are no number, or a number outside the pair domain.
+    LineCase{"abc", "10", "15", "16", false, "A: „abc“ ist keine Zahl" + std::string(kDomain)},
+    LineCase{"6", "12abc", "15", "16", false, "B: „12abc“ ist keine Zahl" + std::string(kDomain)},
+    LineCase{"6", "1e999", "15", "16", false, "B: „1e999“ ist keine Zahl" + std::string(kDomain)},
+    LineCase{"6", "10", "x", "16", false, "C: „x“ ist keine Zahl."},
+    LineCase{"6", "  ", "15", "16", false, "B ist leer" + std::string(kDomain)},
+    LineCase{"6", "10", "", "16", false, "C ist leer."},
+    LineCase{"2.5", "10", "15", "16", false, "A: „2.5“ ist keine ganze Zahl" + std::string(kDomain)},
+    LineCase{"40000", "10", "15", "16", false, "A: „40000“ ist zu groß" + std::string(kDomain)},
+    LineCase{"-6", "10", "15", "16", false, "A: „-6“ ist zu klein" + std::string(kDomain)},
+    LineCase{"6", "10", "15", "", false, "Grenze A, B fehlt – bitte zuerst „zeigen“ klicken."},
+    LineCase{"6", "10", "15", "?", false, "Grenze A, B fehlt – bitte zuerst „zeigen“ klicken."},
+    // The first box at fault is named.
+    LineCase{"abc", "", "x", "", false, "A: „abc“ ist keine Zahl" + std::string(kDomain)},
+    LineCase{"6", "", "x", "", false, "B ist leer" + std::string(kDomain)}));
+// clang-format on
 
 TEST(PairLineFromTexts, AMessageShowsALongTextShortened) {
     const PairLine line = pairInfoLine({"6", "10", "15 Marken zu je zehn Cent", "16"}, kAB);
@@ -141,91 +124,25 @@ TEST_P(PanelLine, MoveWritesTheLineOfThePanelsPair) {
     EXPECT_EQ(lineAfterMoveOver(*form, panels[k]), QString::fromUtf8(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Window, PanelLine,
-    ::testing::Values(
-        PanelCase{"StartAB", {}, false, nullptr, Panel::AB, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
-        PanelCase{"StartBC", {}, false, nullptr, Panel::BC, "ggT = 5,  kgV = 30,  S((BC),A) = 30"},
-        PanelCase{"StartCA", {}, false, nullptr, Panel::CA, "ggT = 3,  kgV = 30,  S((CA),B) = 30"},
-        PanelCase{"ThirdValueWithoutRun",
-                  {nullptr, nullptr, "16"},
-                  false,
-                  nullptr,
-                  Panel::AB,
-                  "ggT = 2,  kgV = 30,  S((AB),C) = 31"},
-        PanelCase{"FirstValueWithoutRun",
-                  {"7", nullptr, nullptr},
-                  false,
-                  nullptr,
-                  Panel::AB,
-                  "ggT = 1,  kgV = 70,  S((AB),C) = 16"},
-        PanelCase{"FirstValueAfterRun",
-                  {"7", nullptr, nullptr},
-                  true,
-                  nullptr,
-                  Panel::AB,
-                  "ggT = 1,  kgV = 70,  S((AB),C) = 54"},
-        PanelCase{"EqualPairAfterRun",
-                  {"6", "6", nullptr},
-                  true,
-                  nullptr,
-                  Panel::AB,
-                  "ggT = 6,  kgV = 6,  S((AB),C) = 70"},
-        PanelCase{"ButtonTexts",
-                  {" 6", " 10", " 15"},
-                  false,
-                  nullptr,
-                  Panel::CA,
-                  "ggT = 3,  kgV = 30,  S((CA),B) = 30"},
-        PanelCase{"WideMultiple",
-                  {"181", "182", "2"},
-                  true,
-                  nullptr,
-                  Panel::AB,
-                  "ggT = 1,  kgV = 32942,  S((AB),C) = 32580"},
-        PanelCase{"SecondNotANumber",
-                  {nullptr, "abc", nullptr},
-                  false,
-                  nullptr,
-                  Panel::AB,
-                  "B: „abc“ ist keine Zahl – erlaubt sind ganze Zahlen von 0 bis 32767."},
-        PanelCase{"FirstEmpty",
-                  {nullptr, nullptr, ""},
-                  false,
-                  nullptr,
-                  Panel::CA,
-                  "C ist leer – erlaubt sind ganze Zahlen von 0 bis 32767."},
-        PanelCase{"FirstNotWhole",
-                  {nullptr, "2.5", nullptr},
-                  false,
-                  nullptr,
-                  Panel::BC,
-                  "B: „2.5“ ist keine ganze Zahl – erlaubt sind ganze Zahlen von 0 bis 32767."},
-        PanelCase{"FirstTooLarge",
-                  {"40000", nullptr, nullptr},
-                  false,
-                  nullptr,
-                  Panel::AB,
-                  "A: „40000“ ist zu groß – erlaubt sind ganze Zahlen von 0 bis 32767."},
-        PanelCase{"ThirdNotANumber",
-                  {"abc", nullptr, nullptr},
-                  false,
-                  nullptr,
-                  Panel::BC,
-                  "A: „abc“ ist keine Zahl."},
-        PanelCase{"EmptyBoundBox",
-                  {},
-                  false,
-                  "",
-                  Panel::BC,
-                  "Grenze B, C fehlt – bitte zuerst „zeigen“ klicken."},
-        PanelCase{"UnreadableBoundBox",
-                  {},
-                  false,
-                  "16 oder so",
-                  Panel::CA,
-                  "Grenze C, A fehlt – bitte zuerst „zeigen“ klicken."}),
+// Bad texts: one of each kind per panel; the message texts themselves are checked above.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Window, PanelLine, ::testing::Values(
+    PanelCase{"StartAB", {}, false, nullptr, Panel::AB, "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
+    PanelCase{"StartBC", {}, false, nullptr, Panel::BC, "ggT = 5,  kgV = 30,  S((BC),A) = 30"},
+    PanelCase{"StartCA", {}, false, nullptr, Panel::CA, "ggT = 3,  kgV = 30,  S((CA),B) = 30"},
+    PanelCase{"ThirdValueWithoutRun", {nullptr, nullptr, "16"}, false, nullptr, Panel::AB, "ggT = 2,  kgV = 30,  S((AB),C) = 31"},
+    PanelCase{"FirstValueWithoutRun", {"7", nullptr, nullptr}, false, nullptr, Panel::AB, "ggT = 1,  kgV = 70,  S((AB),C) = 16"},
+    PanelCase{"FirstValueAfterRun", {"7", nullptr, nullptr}, true, nullptr, Panel::AB, "ggT = 1,  kgV = 70,  S((AB),C) = 54"},
+    PanelCase{"EqualPairAfterRun", {"6", "6", nullptr}, true, nullptr, Panel::AB, "ggT = 6,  kgV = 6,  S((AB),C) = 70"},
+    PanelCase{"LeadingBlanks", {" 6", " 10", " 15"}, false, nullptr, Panel::CA, "ggT = 3,  kgV = 30,  S((CA),B) = 30"},
+    PanelCase{"SecondNotANumber", {nullptr, "abc", nullptr}, false, nullptr, Panel::AB, "B: „abc“ ist keine Zahl – erlaubt sind ganze Zahlen von 0 bis 32767."},
+    PanelCase{"FirstNotWhole", {nullptr, "2.5", nullptr}, false, nullptr, Panel::BC, "B: „2.5“ ist keine ganze Zahl – erlaubt sind ganze Zahlen von 0 bis 32767."},
+    PanelCase{"FirstEmpty", {nullptr, nullptr, ""}, false, nullptr, Panel::CA, "C ist leer – erlaubt sind ganze Zahlen von 0 bis 32767."},
+    PanelCase{"ThirdNotANumber", {"abc", nullptr, nullptr}, false, nullptr, Panel::BC, "A: „abc“ ist keine Zahl."},
+    PanelCase{"EmptyBoundBox", {}, false, "", Panel::BC, "Grenze B, C fehlt – bitte zuerst „zeigen“ klicken."},
+    PanelCase{"UnreadableBoundBox", {}, false, "16 oder so", Panel::CA, "Grenze C, A fehlt – bitte zuerst „zeigen“ klicken."}),
     [](const ::testing::TestParamInfo<PanelCase>& row) { return std::string(row.param.name); });
+// clang-format on
 
 TEST(PanelLine, AClearedPanelStillShowsTheFullLine) {
     auto form = test::startedForm();

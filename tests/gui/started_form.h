@@ -5,8 +5,14 @@
 
 #include <QTest>
 #include <memory>
+#include <ostream>
 
 #include "form1.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace frankierung::test {
 

@@ -147,16 +147,6 @@ TEST(Run, AppendsToTheLogAndRedrawsForTheBoxes) {
     EXPECT_TRUE(f.txtLog->toPlainText().startsWith(QString::fromUtf8(kStartLog)));
 }
 
-TEST(Run, ValuesBelowOneBecomeOneBeforeTheRows) {
-    Started s;
-    s.form.txtMarke[1]->setText("");
-    s.form.txtMarke[2]->setText("-4");
-    s.form.cmdZeigen_Click();
-    EXPECT_EQ(s.form.txtMarke[1]->text(), "1");
-    EXPECT_EQ(s.form.txtMarke[2]->text(), "1");
-    EXPECT_EQ(s.form.StartABC->text(), "1");
-}
-
 struct RefusedCase {
     std::size_t index;
     const char* text;
@@ -205,30 +195,6 @@ TEST_P(Refused, OutOfDomainChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(Texts, Refused,
                          ::testing::Values(RefusedCase{0, "2.5"}, RefusedCase{1, "32768"},
                                            RefusedCase{2, "1e999"}));
-
-TEST(Run, ARunAskedForDuringARunFollowsItInsteadOfNesting) {
-    Started s;
-    Form1& f = s.form;
-    f.txtLog->setPlainText("\n");
-    // A click that arrives while the run lets events through.
-    int clicks = 0;
-    QTimer::singleShot(0, [&] {
-        ++clicks;
-        EXPECT_TRUE(f.isRunning());
-        f.cmdZeigen_Click();
-        f.cmdZeigen_Click();
-    });
-    f.txtMarke[0]->setText("1");  // a long first loop: 1001 passes let events through
-    f.cmdZeigen_Click();
-    EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(f.isRunning());
-    // Two whole runs, one after the other: the entries of 200 twice, never interleaved.
-    const QString log = f.txtLog->toPlainText();
-    const QString once = log.mid(1, (log.size() - 1) / 2);
-    EXPECT_EQ(log, "\n" + once + once);
-    EXPECT_TRUE(once.startsWith("200 = (")) << once.toStdString();
-    EXPECT_TRUE(once.endsWith("* ( 1, 10, 15)\n\n")) << once.toStdString();
-}
 
 }  // namespace
 }  // namespace frankierung

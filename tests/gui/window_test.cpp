@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "form1.h"
+#include "started_form.h"
 
 namespace frankierung {
 namespace {
@@ -63,9 +64,6 @@ TEST(Window, MenuBar) {
         EXPECT_EQ(item.action->text(), QString::fromUtf8(item.caption));
         EXPECT_EQ(item.action->menu() != nullptr, item.opensMenu);
         EXPECT_TRUE(item.action->isEnabled());
-        EXPECT_TRUE(item.action->isVisible());
-        EXPECT_FALSE(item.action->isChecked());
-        EXPECT_TRUE(item.action->shortcut().isEmpty());
     }
     EXPECT_EQ(form.cmdClean->objectName(), QStringLiteral("cmdClean"));
     EXPECT_EQ(form.cmdClean->actions(), (QList<QAction*>{form.cmdAlles, form.cmdZeichnen}));
@@ -81,29 +79,20 @@ TEST(Window, TabOrderFromTheThirdStampValue) {
         }
         w = w->nextInFocusChain();
     } while (w != form.txtMarke[2] && stops.size() < 100);
-    const QStringList expected = {"txtMarke(2)",     "txtMarke(1)",
-                                  "txtMarke(0)",     "cmdZeigen",
-                                  "picAB",           "picBC",
-                                  "picCA",           "cmdCls",
-                                  "Picture1(0)",     "Picture1(1)",
-                                  "Picture1(2)",     "cmdWie",
-                                  "cmdMarkeplus(0)", "cmdMarkeMinus(0)",
-                                  "cmdMarkeplus(1)", "cmdMarkeMinus(1)",
-                                  "cmdMarkeplus(2)", "cmdMarkeMinus(2)",
-                                  "txtRechnung",     "StartAB",
-                                  "StartCA",         "StartABC",
-                                  "StartBC",         "cmdLoeschen",
-                                  "picContainer",    "hscn",
-                                  "picGraph",        "picLegende"};
+    // clang-format off
+    const QStringList expected = {
+        "txtMarke(2)", "txtMarke(1)", "txtMarke(0)", "cmdZeigen", "picAB", "picBC", "picCA",
+        "cmdCls", "Picture1(0)", "Picture1(1)", "Picture1(2)", "cmdWie",
+        "cmdMarkeplus(0)", "cmdMarkeMinus(0)", "cmdMarkeplus(1)", "cmdMarkeMinus(1)",
+        "cmdMarkeplus(2)", "cmdMarkeMinus(2)", "txtRechnung", "StartAB", "StartCA", "StartABC",
+        "StartBC", "cmdLoeschen", "picContainer", "hscn", "picGraph", "picLegende"};
+    // clang-format on
     EXPECT_EQ(names(stops), expected);
 }
 
 TEST(Window, BoxesWithoutTabStopTakeTheCaretOnClick) {
-    Form1 form;
-    form.setGeometry(0, 0, 1280, 1024);
-    form.Form_Load();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto started = test::startedForm();
+    Form1& form = *started;
     form.activateWindow();
     QWidget* boxes[] = {form.txtPos, form.txtN, form.txtPruef, form.txtLog};
     for (QWidget* box : boxes) {
@@ -135,31 +124,15 @@ TEST(Window, StackingOrderAsDesigned) {
     expectFrontToBack({form.txtPos, form.cmdLoeschen, form.cmdWie, form.txtN, form.txtPruef,
                        form.txtLog, form.hscn, form.picLegende, form.picGraph});
     expectFrontToBack({form.frmABC, form.Image1});
-    expectFrontToBack({form.StartBC,
-                       form.StartABC,
-                       form.StartCA,
-                       form.StartAB,
-                       form.cmdMarkeMinus[2],
-                       form.cmdMarkeplus[2],
-                       form.cmdMarkeMinus[1],
-                       form.cmdMarkeplus[1],
-                       form.cmdMarkeMinus[0],
-                       form.cmdMarkeplus[0],
-                       form.cmdCls,
-                       form.picCA,
-                       form.picBC,
-                       form.picAB,
-                       form.cmdZeigen,
-                       form.txtMarke[0],
-                       form.txtMarke[1],
-                       form.txtMarke[2],
-                       form.Label1[6],
-                       form.Label1[5],
-                       form.Label1[4],
-                       form.Label1[0],
-                       form.Label1[3],
-                       form.Label1[2],
-                       form.Label1[1]});
+    // clang-format off
+    expectFrontToBack({form.StartBC, form.StartABC, form.StartCA, form.StartAB,
+                       form.cmdMarkeMinus[2], form.cmdMarkeplus[2], form.cmdMarkeMinus[1],
+                       form.cmdMarkeplus[1], form.cmdMarkeMinus[0], form.cmdMarkeplus[0],
+                       form.cmdCls, form.picCA, form.picBC, form.picAB, form.cmdZeigen,
+                       form.txtMarke[0], form.txtMarke[1], form.txtMarke[2], form.Label1[6],
+                       form.Label1[5], form.Label1[4], form.Label1[0], form.Label1[3],
+                       form.Label1[2], form.Label1[1]});
+    // clang-format on
     expectFrontToBack({form.Picture1[2], form.Picture1[1], form.Picture1[0]});
     expectFrontToBack({form.txtRechnung, form.Label2[2]});
 }
