@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ ninja-build clang libclang-rt-14-dev
+    cmake g++ ninja-build clang libclang-rt-14-dev clang-tidy clang-format
     qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev
     # Both font packages by name: with fonts-liberation alone, fontconfig may skip DejaVu.
     fonts-dejavu-core fonts-liberation
