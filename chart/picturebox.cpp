@@ -343,6 +343,12 @@ void PictureBox::cls() {
     wholeBoxDirty_ = true;
 }
 
+void PictureBox::setPrimitives(std::vector<Primitive> primitives) {
+    primitives_ = std::move(primitives);
+    update();
+    wholeBoxDirty_ = true;
+}
+
 void PictureBox::line(double x1, double y1, double x2, double y2) {
     Primitive p;
     p.kind = Primitive::Kind::Line;

@@ -123,6 +123,8 @@ public:
     void print(const QString& text) { print({PrintItem::text(text)}); }
 
     [[nodiscard]] const std::vector<Primitive>& primitives() const { return primitives_; }
+    // Replaces the stored drawing, e.g. with a filtered copy of another box's.
+    void setPrimitives(std::vector<Primitive> primitives);
 
     // The area of the box in logical pixels that a primitive covers (pen width included).
     [[nodiscard]] QRectF pixelBounds(const Primitive& p) const;

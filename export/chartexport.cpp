@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <variant>
 
 #include "chartrenderer.h"
@@ -76,38 +77,6 @@ bool isLabel(const Primitive& p) {
     return p.kind == Primitive::Kind::Text && p.p1.x() < 0;
 }
 
-// A label runs on to the right of x = 0 wherever a strip has fewer pixels per amount than
-// the window. The strips therefore show a copy of the drawing without the labels.
-void copyWithoutLabels(const PictureBox& from, PictureBox& to) {
-    for (const Primitive& p : from.primitives()) {
-        to.setForeColor(p.color);
-        to.setDrawWidth(p.penWidth);
-        switch (p.kind) {
-            case Primitive::Kind::Line:
-                to.line(p.p1.x(), p.p1.y(), p.p2.x(), p.p2.y());
-                break;
-            case Primitive::Kind::Box:
-                to.box(p.p1.x(), p.p1.y(), p.p2.x(), p.p2.y(), p.color);
-                break;
-            case Primitive::Kind::Circle:
-                to.setFillColor(p.fill);
-                to.circle(p.p1.x(), p.p1.y(), p.radius);
-                break;
-            case Primitive::Kind::Text:
-                if (isLabel(p)) {
-                    break;
-                }
-                to.setFont(p.font);
-                to.setFontBold(p.font.bold());
-                to.setFontSize(p.font.pointSizeF());
-                to.setCurrentX(p.p1.x());
-                to.setCurrentY(p.p1.y());
-                to.print(p.text);
-                break;
-        }
-    }
-}
-
 QString quoted(const QString& s) {
     return QStringLiteral("„") + s + QStringLiteral("“");
 }
@@ -164,7 +133,12 @@ ChartSheet::ChartSheet(SheetOptions options)
     chart_->setBackColor(box.backColor());
     chart_->resize(box.size());
     chart_->setScaleCorners(kLabelLeft, kTop, 0, kBottom);
-    copyWithoutLabels(box, *chart_);
+    // A label runs on to the right of x = 0 wherever a strip has fewer pixels per amount than
+    // the window. The strips therefore show the drawing without the labels.
+    std::vector<Primitive> withoutLabels;
+    std::copy_if(box.primitives().begin(), box.primitives().end(),
+                 std::back_inserter(withoutLabels), [](const Primitive& p) { return !isLabel(p); });
+    chart_->setPrimitives(std::move(withoutLabels));
 
     // Wide labels (large values) widen the column rather than run into the chart.
     double widest = 0;

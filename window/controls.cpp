@@ -27,34 +27,41 @@ QFont designFont(const QString& family, double points, bool bold) {
     return font;
 }
 
-void setBackground(QWidget* widget, const QColor& color) {
-    // Only the role that this kind fills: children inherit the palette, and a frame's colour
-    // must not become the ground of the text boxes inside it.
-    QPalette::ColorRole role = QPalette::Window;
-    if (qobject_cast<QLineEdit*>(widget) != nullptr ||
-        qobject_cast<QTextEdit*>(widget) != nullptr) {
-        role = QPalette::Base;
-    } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
-        role = QPalette::Button;
+namespace {
+
+// The colour role a kind of control paints with: text boxes their base, buttons their face,
+// anything else its window.
+QPalette::ColorRole roleFor(const QWidget* widget, QPalette::ColorRole textBox,
+                            QPalette::ColorRole button, QPalette::ColorRole other) {
+    if (qobject_cast<const QLineEdit*>(widget) != nullptr ||
+        qobject_cast<const QTextEdit*>(widget) != nullptr) {
+        return textBox;
     }
+    if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+        return button;
+    }
+    return other;
+}
+
+void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::All, role, color);
     widget->setPalette(pal);
+}
+
+}  // namespace
+
+void setBackground(QWidget* widget, const QColor& color) {
+    // Only the role that this kind fills: children inherit the palette, and a frame's colour
+    // must not become the ground of the text boxes inside it.
+    setRole(widget, roleFor(widget, QPalette::Base, QPalette::Button, QPalette::Window), color);
     widget->setAutoFillBackground(true);
 }
 
 void setForeground(QWidget* widget, const QColor& color) {
     // A text box draws its flat border in the window text colour, which stays as it is.
-    QPalette::ColorRole role = QPalette::WindowText;
-    if (qobject_cast<QLineEdit*>(widget) != nullptr ||
-        qobject_cast<QTextEdit*>(widget) != nullptr) {
-        role = QPalette::Text;
-    } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
-        role = QPalette::ButtonText;
-    }
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::All, role, color);
-    widget->setPalette(pal);
+    setRole(widget, roleFor(widget, QPalette::Text, QPalette::ButtonText, QPalette::WindowText),
+            color);
 }
 
 QCursor iconPointer() {

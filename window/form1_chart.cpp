@@ -20,10 +20,6 @@ double amountUnder(float x) {
     return std::floor(static_cast<double>(x));
 }
 
-QString fromStd(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 }  // namespace
 
 void Form1::connectChart() {
@@ -71,11 +67,12 @@ void Form1::picGraph_MouseDown(float X, float Y) {
     picGraph->setForeColor(kNoteColor);
     letztesX = X;
     letztesY = Y;
-    txtPruef->setText(fromStd(signedNumberText(amountUnder(X))));
+    txtPruef->setText(QString::fromStdString(signedNumberText(amountUnder(X))));
 }
 
 void Form1::picGraph_MouseMove(float X, float Y) {
-    txtPos->setPlainText(QStringLiteral("N = ") + fromStd(signedNumberText(amountUnder(X))) +
+    txtPos->setPlainText(QStringLiteral("N = ") +
+                         QString::fromStdString(signedNumberText(amountUnder(X))) +
                          QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)"));
     if (zeichnet) {
         // The pen width is whatever the last rendering left.
@@ -108,7 +105,8 @@ void Form1::picGraph_DragOver(int sourceIndex, float X, float Y) {
     }
     const auto i = static_cast<std::size_t>(sourceIndex);
     // Runs txtMarke_Change, which puts the picture at the whole amount ...
-    txtMarke[i]->setText(fromStd(plainNumberText(static_cast<std::int64_t>(amountUnder(X)))));
+    txtMarke[i]->setText(
+        QString::fromStdString(plainNumberText(static_cast<std::int64_t>(amountUnder(X)))));
     // ... before it follows the pointer exactly.
     picGraph->placeChildAt(Picture1[i], X, Y);
 }
