@@ -59,10 +59,7 @@ void ChartRenderer::singleRow(Row row, Amount value, std::span<const Amount> mar
     chart_.setCurrentY(top);
     chart_.print({PrintItem::number(static_cast<double>(value))});
     const QColor& color = kColors[static_cast<std::size_t>(r - 1)];
-    for (const Amount k : marks) {
-        if (k < 0 || k > kSurveyEnd) {
-            continue;
-        }
+    for (const Amount k : marks) {  // 0, v, 2v, ... up to kSurveyEnd
         chart_.box(amountX(k), top, amountX(k) + 1, r + 4.95, color);
     }
 }
@@ -83,7 +80,6 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
             break;
         case Row::BC:
             chart_.setForeColor(palette::blue);
-            chart_.setDrawWidth(2);
             labelY = 10.1;
             centreY = 10.3;
             break;

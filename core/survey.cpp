@@ -61,11 +61,8 @@ constexpr std::array<const char*, 3> kBoxNames{"A", "B", "C"};
 // A stamp value as the run uses it once values below 1 have been fixed to 1. Reading through
 // the clamp keeps every loop bounded even should a box change behind the run's back.
 Amount stampValue(const SurveyBoxes& boxes, int index) {
-    const double v = numericValue(boxes.stampText(index));
-    if (!(v >= 1)) {
-        return 1;
-    }
-    return static_cast<Amount>(std::clamp(std::round(v), 1.0, double{kLargestStamp}));
+    return static_cast<Amount>(
+        std::clamp(std::round(numericValue(boxes.stampText(index))), 1.0, double{kLargestStamp}));
 }
 
 Amount ceilDiv(Amount n, Amount d) {

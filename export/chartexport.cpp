@@ -130,7 +130,6 @@ ChartSheet::ChartSheet(SheetOptions options)
     Survey survey;
     survey.run(boxes, sinks);
     refusal_ = refusal.message();
-    chart_->setBackColor(box.backColor());
     chart_->resize(box.size());
     chart_->setScaleCorners(kLabelLeft, kTop, 0, kBottom);
     // A label runs on to the right of x = 0 wherever a strip has fewer pixels per amount than

@@ -114,12 +114,8 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QTextEdit(parent) {
 
 void MultiLineTextBox::setFlat(bool flat) {
     flat_ = flat;
-    if (flat) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-    } else {
-        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    }
+    setFrameStyle(flat ? QFrame::Box | QFrame::Plain : QFrame::StyledPanel | QFrame::Sunken);
+    setLineWidth(1);
 }
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent)

@@ -58,6 +58,9 @@ void Form1::connectChart() {
     dragFeedback_->setGraphicsEffect(translucency);
     dragFeedback_->hide();
 
+    // Without tracking the value changes when the thumb is released; while it is dragged the
+    // chart follows the thumb's position.
+    hscn->setTracking(false);
     connect(hscn, &QScrollBar::valueChanged, this, [this] { hscn_Change(); });
     connect(hscn, &QScrollBar::sliderMoved, this, [this] { hscn_Scroll(); });
 }
@@ -143,7 +146,7 @@ void Form1::stampReleased(int index) {
 
 void Form1::hscn_Change() {
     // 16, not the legend's width: start-up placed the chart there.
-    const auto left = static_cast<std::int16_t>(16 - hscn->value());
+    const auto left = static_cast<std::int16_t>(16 - hscn->sliderPosition());
     picContainer->setChildLeft(picGraph, static_cast<float>(left));
 }
 

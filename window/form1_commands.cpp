@@ -38,7 +38,7 @@ void Form1::cmdAlles_Click() {
 }
 
 void Form1::cmdZeichnen_Click() {
-    picGraph->cls();
+    // The run clears the chart before it draws; stamp values it refuses leave chart and notes.
     cmdZeigen_Click();
 }
 

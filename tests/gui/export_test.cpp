@@ -1,0 +1,154 @@
+// The worksheet export: the files it writes, what they show, and what it refuses.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include "chartexport.h"
+#include "window.h"
+
+namespace frankierung {
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct Exported {
+    QTemporaryDir dir;
+    QString file;
+    ExportOutcome outcome;
+    Exported(const QString& name, Args args) : file(dir.filePath(name)) {
+        args.insert(args.begin(), {"-o", file.toStdString()});
+        outcome = runChartExport(args);
+    }
+    QByteArray bytes() const {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST(Export, SheetsShowTheChartInStrips) {
+    const QColor ground(224, 224, 224), blue(0, 0, 128), green(0, 128, 0), cyan(0, 128, 128);
+    // The arguments, the sheet they ask for, and colours at chart points of a strip.
+    const std::tuple<Args, SheetOptions, std::vector<std::tuple<std::size_t, QPointF, QColor>>>
+        cases[] = {
+            {{"6", "10", "15"},
+             {{"6", "10", "15"}, defaultStrips(), 1600},
+             {{0, {6.5, 5.72}, blue},
+              {0, {7.5, 5.72}, ground},
+              {0, {10.5, 6.72}, green},
+              {0, {15.5, 7.72}, cyan},
+              {0, {29.5, 13}, ground},
+              {7, {731.25, 13}, blue},
+              {9, {996.5, 5.72}, blue}}},
+            {{"--from", "500", "--to", "560", "--width", "800", "6", "10", "15"},
+             {{"6", "10", "15"}, {{500, 560}}, 800},
+             {{0, {504.5, 5.72}, blue}, {0, {505.5, 5.72}, ground}, {0, {537.25, 13}, blue}}},
+            {{"--to", "40", "--width", "200", "--", "0", "-3", "7"},
+             {{"0", "-3", "7"}, {{0, 40}}, 200},
+             {{0, {7.5, 7.72}, cyan}}}};
+    for (const auto& [args, options, probes] : cases) {
+        Exported e("blatt.png", args);
+        ASSERT_EQ(e.outcome.exitCode, 0) << e.outcome.err;
+        const QImage image(e.file);
+        ChartSheet sheet(options);
+        ASSERT_EQ(image.size(), sheet.size());
+        EXPECT_EQ(image.width(), options.width);
+        EXPECT_GE(sheet.stripHeight(), 300);
+        for (const auto& [strip, at, colour] : probes) {
+            EXPECT_EQ(image.pixelColor(sheet.toSheet(strip, at).toPoint()), colour) << at.x();
+        }
+        for (std::size_t strip = 0; strip < options.strips.size();
+             ++strip) {  // each has the labels
+            const QRect label =
+                QRectF(sheet.toSheet(strip, {-2.9, 5.5}), sheet.toSheet(strip, {-0.2, 5.95}))
+                    .toRect();
+            int dark = 0;
+            for (int y = label.top(); y <= label.bottom(); ++y) {
+                for (int x = label.left(); x <= label.right(); ++x) {
+                    dark += image.pixelColor(x, y).lightness() < 140;
+                }
+            }
+            EXPECT_GT(dark, 5) << strip;
+        }
+    }
+}
+
+TEST(Export, WideLabelsStayInTheirColumn) {
+    ChartSheet sheet({{"32767", "32766", "7"}, {{0, 100}}, 1600});
+    const QImage image = sheet.image();
+    const QRect gap =
+        QRectF(sheet.toSheet(0, {-0.09, 4.5}), sheet.toSheet(0, {-0.01, 15.4})).toAlignedRect();
+    for (int y = gap.top(); y <= gap.bottom(); ++y) {
+        for (int x = gap.left(); x <= gap.right(); ++x) {
+            ASSERT_GT(image.pixelColor(x, y).lightness(), 140) << x << "," << y;
+        }
+    }
+}
+
+TEST(Export, VectorFormatsAreWellFormed) {
+    Exported svg("blatt.svg", {"6", "10", "15"});
+    QXmlStreamReader xml(svg.bytes());
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QString("svg"));
+    while (!xml.atEnd()) {
+        xml.readNext();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    Exported pdf("BLATT.PDF", {"6", "10", "15"});
+    EXPECT_TRUE(pdf.bytes().startsWith("%PDF-") && pdf.bytes().trimmed().endsWith("%%EOF"));
+}
+
+TEST(Export, RefusesAndWritesNothing) {
+    const std::tuple<Args, const char*, int, const char*> cases[] = {
+        {{"--height", "5", "6", "10", "15"}, "x.png", 1, "Unbekannte Option: --height"},
+        {{"--from", "1.5", "6", "10", "15"}, "x.png", 1, "--from erwartet eine ganze Zahl"},
+        {{"--from", "1000", "6", "10", "15"}, "x.png", 1, "--from muss zwischen 0 und 999"},
+        {{"--to", "1001", "6", "10", "15"}, "x.png", 1, "--to muss zwischen 1 und 1000"},
+        {{"--from", "60", "--to", "60", "6", "10", "15"},
+         "x.png",
+         1,
+         "--from muss kleiner als --to"},
+        {{"--width", "199", "6", "10", "15"}, "x.png", 1, "--width muss zwischen 200 und 20000"},
+        {{"--width", "20001", "6", "10", "15"}, "x.png", 1, "--width muss zwischen 200 und 20000"},
+        {{"--to", "2", "--width", "20000", "6", "10", "15"}, "x.png", 1, "Das Bild würde"},
+        {{"6", "10", "15", "20"}, "x.png", 1, "Genau drei Markenwerte erwartet, 4 angegeben."},
+        {{"6", "10", "15"}, "x.jpg", 1, "Unbekanntes Dateiformat"},
+        {{"6.0", "10", "32768"}, "x.svg", 2, "Markenwert C = „32768“ geht nicht"}};
+    for (const auto& [args, name, code, message] : cases) {
+        Exported e(name, args);
+        EXPECT_EQ(e.outcome.exitCode, code) << message;
+        EXPECT_NE(e.outcome.err.find(message), std::string::npos) << e.outcome.err;
+        EXPECT_TRUE(QDir(e.dir.path()).isEmpty()) << message;
+    }
+    EXPECT_NE(runChartExport(Args{"6", "10", "15"}).err.find("Keine Ausgabedatei"),
+              std::string::npos);
+    Exported missing("../nonexistent/x.png", {"6", "10", "15"});
+    EXPECT_NE(missing.outcome.err.find("gibt es nicht"), std::string::npos) << missing.outcome.err;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("sub.svg");
+    const Args onADirectory{"-o", dir.filePath("sub.svg").toStdString(), "6", "10", "15"};
+    EXPECT_NE(runChartExport(onADirectory).err.find("kann nicht geschrieben werden"),
+              std::string::npos);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList("sub.svg"));
+}
+
+// Without any display the tool finds the offscreen platform itself.
+TEST(Export, ToolRunsWithoutADisplay) {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        env.remove(name);
+    }
+    QProcess tool;
+    tool.setProcessEnvironment(env);
+    tool.start(FRANKIERUNG_CHART_TOOL, {"-o", dir.filePath("x.pdf"), "6", "10", "15"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("x.pdf")));
+}
+
+}  // namespace
+}  // namespace frankierung
