@@ -1,7 +1,5 @@
 // The window after start-up, as designed and arranged, how it follows its size, and what a
 // screen reader learns of it.
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 
 #include "window.h"
@@ -55,13 +53,10 @@ TEST(StartUp, ColoursAndPictures) {
         {"picLegende", {3, 200}, QColor(192, 192, 192)},
         {"picContainer", {-3, 10}, QColor(192, 192, 192)},
         {"picAB", {3, 3}, Qt::black},
-        {"picBC", {3, 3}, QColor(0, 0, 192)},
         {"picCA", {3, 3}, QColor(255, 0, 0)},
         {"txtLog", {5, 300}, QColor(240, 240, 240)},
         {"txtPrüf", {3, 3}, Qt::white},
-        {"StartAB", {3, 3}, QColor(224, 224, 224)},
         {"txtPos", {3, 3}, QColor(224, 224, 224)},
-        {"picGraph", {50, 5}, QColor(224, 224, 224)},
         {"Label2(1)", {1, 1}, Qt::white}};
     for (const auto& [name, at, colour] : probes) {
         EXPECT_EQ(shot.pixelColor(w.get(name)->mapTo(&w.form, at)), colour) << name;
@@ -74,15 +69,8 @@ TEST(StartUp, ColoursAndPictures) {
     EXPECT_GT(qAlpha(w.form.windowIcon().pixmap(16).toImage().pixel(8, 8)), 0);
 }
 
-TEST(StartUp, MenusAndFocus) {
+TEST(StartUp, FocusAndScreenReaders) {
     test::Window w;
-    QStringList menus;
-    for (const QAction* a : w.form.menuBar()->actions() + w.get<QMenu>("cmdClean")->actions()) {
-        menus << a->objectName() + ":" + a->text();
-    }
-    EXPECT_EQ(menus.join("|"),
-              "cmdEnde:Programm beenden|cmdClean:Tafel wischen|cmdInfo:Information|"
-              "cmdAlles:Alles|cmdZeichnen:Notizen");
     // Tab runs C, B, A; the boxes without a tab stop still take the caret on a click.
     w.get("txtMarke(2)")->setFocus();
     QStringList stops;
@@ -98,10 +86,7 @@ TEST(StartUp, MenusAndFocus) {
         QTest::mouseClick(edit != nullptr ? edit->viewport() : w.get(box), Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), box);
     }
-}
-
-TEST(StartUp, ScreenReadersReadTheHintsAndTheChart) {
-    test::Window w;
+    // Descriptions carry tooltip and hint; the chart's tells what a run found.
     EXPECT_EQ(w.get("txtMarke(1)")->accessibleDescription(), "Markenwert eingeben. Wert eingeben");
     EXPECT_EQ(w.get("StartABC")->accessibleDescription(),
               "jede Zahl ab. Jede Zahl ab ... ist mit den drei Markenwerten darstellbar.");
@@ -111,18 +96,11 @@ TEST(StartUp, ScreenReadersReadTheHintsAndTheChart) {
         "Markenwerte 6, 10 und 15. Stabil ab: A, B 16; B, C 10; C, A 12. Jede Zahl ab 30 ist mit "
         "allen drei Werten darstellbar. Nicht darstellbar bis 1000: 1–5, 7–9, 11, 13, 14, 17, 19, "
         "23, 29.");
-    const char* runs[][2] = {
-        {"0",
-         "Markenwerte 1, 10 und 15. Stabil ab: A, B 0; B, C 10; C, A 0. Jede Zahl ab 1 "
-         "ist mit allen drei Werten darstellbar. Nicht darstellbar bis 1000: keine."},
-        {"20",
-         "Markenwerte 20, 10 und 15. Stabil ab: A, B 0; B, C 10; C, A 30. Keine Grenze "
-         "bis 1000 sicher, ab der jede Zahl mit allen drei Werten darstellbar ist. "}};
-    for (const auto& [a, summary] : runs) {
-        w.setText("txtMarke(0)", a);
-        w.click("cmdZeigen");
-        EXPECT_TRUE(w.chart()->accessibleDescription().startsWith(summary)) << a;
-    }
+    w.setText("txtMarke(0)", "20");
+    w.click("cmdZeigen");
+    EXPECT_TRUE(w.chart()->accessibleDescription().contains(
+        "Stabil ab: A, B 0; B, C 10; C, A 30. Keine Grenze bis 1000 sicher, ab der jede Zahl mit "
+        "allen drei Werten darstellbar ist. Nicht darstellbar bis 1000: 1–9, 11–14"));
 }
 
 TEST(Arrangement, ContainerFollowsTheScreenAndStaysInTheClientArea) {
