@@ -75,7 +75,7 @@ std::string stampDomainMessage(const SurveyBoxes& boxes) {
     for (int i = 0; i < 3; ++i) {
         const std::string text = boxes.stampText(i);
         const double v = numericValue(text);
-        if (v < 1 || (v <= kLargestStamp && std::trunc(v) == v)) {
+        if (v < 1 || inPairDomain(v)) {
             continue;
         }
         return std::string("Markenwert ") + kBoxNames[static_cast<std::size_t>(i)] + " = „" +

@@ -93,6 +93,7 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
         for (const double y : {4.5, 15.0}) {
             const Primitive* p = numbers[{amount, y}];
             ASSERT_NE(p, nullptr) << amount;
+            EXPECT_EQ(p->font.family(), "Times New Roman");
             EXPECT_EQ(std::tuple(p->text, p->font.bold(), p->color, p->font.pointSizeF()),
                       std::tuple(QString(" %1 ").arg(amount), bold,
                                  bold ? Qt::black : QColor(128, 128, 128), 10.0));
