@@ -18,7 +18,7 @@ function(expect_run expected_code expect_stdout expect_stderr)
 endfunction()
 
 expect_run(0 "\"StartABC\":\"30\"" EMPTY --json 6 10 15 200)
-expect_run(0 "Darstellungen von 200 \\(12\\)" EMPTY 6 10 15)
+expect_run(0 "z ≤ B\\): 12" EMPTY 6 10 15)
 expect_run(2 EMPTY "Markenwert B" 6 2.5 15)
 expect_run(2 EMPTY "32767" --json -- 6 10 32768)
 expect_run(1 EMPTY "Aufruf" 6 10)

@@ -126,7 +126,7 @@ fi
 if [[ -x $root/usr/bin/frankierung-survey ]]; then
     out=$("$root/usr/bin/frankierung-survey" 6 10 15 200 2>&1) ||
         fail "frankierung-survey endete mit Code $?"
-    grep -qF "Jede Zahl ab (alle drei): 30" <<<"$out" ||
+    grep -qF "Feld „A, B, C“ im Fenster: 30" <<<"$out" ||
         fail "frankierung-survey 6 10 15 200 liefert nicht die Grenze 30: $out"
 fi
 
