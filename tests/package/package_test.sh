@@ -69,7 +69,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
     fail "Maintainer ist '$(field Maintainer)'"
 # Package names only, without version constraints.
 depends=$(field Depends | tr ',' '\n' | sed 's/(.*)//; s/^ *//; s/ *$//')
-wanted=(libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 fonts-dejavu-core fonts-liberation)
+wanted=(libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 fonts-dejavu-core fonts-liberation
+    qt6-translations-l10n)
 if command -v dpkg-shlibdeps >/dev/null; then
     wanted+=(libstdc++6 libc6)
 fi
