@@ -1,6 +1,7 @@
 // The chart of a survey run as a printable worksheet: PNG, SVG or PDF.
 #pragma once
 
+#include <QByteArray>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -81,8 +82,12 @@ private:
     int stripHeight_ = 0;
 };
 
-// Writes the sheet to path in the given format, all or nothing. On failure the German reason.
-[[nodiscard]] std::optional<QString> writeSheet(ChartSheet& sheet, const QString& path,
+// The whole file in the given format; empty when the format's writer failed.
+[[nodiscard]] QByteArray encodeSheet(ChartSheet& sheet, SheetFormat format);
+
+// Writes the sheet to path (its bytes as given, whatever their encoding) in the given format,
+// all or nothing. On failure the German message.
+[[nodiscard]] std::optional<QString> writeSheet(ChartSheet& sheet, const QByteArray& path,
                                                 SheetFormat format);
 
 struct ExportOutcome {

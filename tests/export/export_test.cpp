@@ -260,7 +260,7 @@ TEST_P(Refusal, ExplainsAndWritesNothing) {
     const ExportOutcome outcome = runChartExport(resolved(c.args, dir));
     EXPECT_EQ(outcome.exitCode, c.exitCode);
     EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.err.find("Aufruf: frankierung-chart") != std::string::npos, c.usage);
+    EXPECT_EQ(outcome.err.find("Hilfe: frankierung-chart --help") != std::string::npos, c.usage);
     EXPECT_TRUE(outcome.out.empty());
     EXPECT_TRUE(entries(dir).isEmpty()) << entries(dir).join(u' ').toStdString();
 }
@@ -269,7 +269,7 @@ TEST_P(Refusal, ExplainsAndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(Export, Refusal, ::testing::Values(
     RefusalCase{"UnknownOption", {"--height", "5", "-o", "OUT.png", "6", "10", "15"}, 1, "Unbekannte Option: --height", true},
     RefusalCase{"MissingOutput", {"6", "10", "15"}, 1, "Keine Ausgabedatei", true},
-    RefusalCase{"OptionWithoutValue", {"6", "10", "15", "-o"}, 1, "-o fehlt", true},
+    RefusalCase{"OptionWithoutValue", {"6", "10", "15", "-o"}, 1, "fehlt der Wert", true},
     RefusalCase{"FromNotANumber", {"--from", "abc", "-o", "OUT.png", "6", "10", "15"}, 1, "--from erwartet eine ganze Zahl", true},
     RefusalCase{"FromFraction", {"--from", "1.5", "-o", "OUT.png", "6", "10", "15"}, 1, "--from erwartet eine ganze Zahl", true},
     RefusalCase{"FromNegative", {"--from", "-1", "-o", "OUT.png", "6", "10", "15"}, 1, "--from muss zwischen 0 und 999", true},
