@@ -54,6 +54,28 @@ bool isLabel(const Primitive& p) {
     return p.kind == Primitive::Kind::Text && p.p1.x() < 0;
 }
 
+// Every fifth amount carries its number, as in the window, unless the numbers would run into
+// each other; then every tenth, twentieth, fiftieth ...
+int numberStep(const std::vector<Primitive>& drawing, double pixelsPerX) {
+    double widest = 0;
+    for (const Primitive& p : drawing) {
+        if (p.kind == Primitive::Kind::Text && !isLabel(p)) {
+            widest = std::max(widest, p.textSize.width());
+        }
+    }
+    for (const int step : {5, 10, 20, 50, 100, 200, 500}) {
+        if (step * pixelsPerX >= widest) {
+            return step;
+        }
+    }
+    return kSurveyEnd;
+}
+
+// The amounts a strip shows: its last amount's mark is one amount wide.
+double stripSpan(std::pair<int, int> strip) {
+    return strip.second + 1.0 - strip.first;
+}
+
 }  // namespace
 
 std::optional<SheetFormat> sheetFormatFor(const QString& path) {
@@ -111,7 +133,6 @@ ChartSheet::ChartSheet(SheetOptions options)
     std::vector<Primitive> withoutLabels;
     std::copy_if(box.primitives().begin(), box.primitives().end(),
                  std::back_inserter(withoutLabels), [](const Primitive& p) { return !isLabel(p); });
-    chart_->setPrimitives(std::move(withoutLabels));
 
     // Wide labels (large values) widen the column rather than run into the chart.
     double widest = 0;
@@ -125,12 +146,20 @@ ChartSheet::ChartSheet(SheetOptions options)
     labelWidth_ = std::min(labelWidth_, options_.width / 2);
 
     double pixelsPerX = 0;
+    double fewestPixelsPerX = options_.width;
     const int chartWidth = options_.width - labelWidth_;
-    for (const auto& [from, to] : options_.strips) {
-        pixelsPerX = std::max(pixelsPerX, (chartWidth - 1.0) / (to - from));
+    for (const auto& strip : options_.strips) {
+        pixelsPerX = std::max(pixelsPerX, (chartWidth - 1.0) / stripSpan(strip));
+        fewestPixelsPerX = std::min(fewestPixelsPerX, (chartWidth - 1.0) / stripSpan(strip));
     }
     const double pixelsPerY = std::max(kMinPixelsPerY, kYPerX * pixelsPerX);
     stripHeight_ = static_cast<int>(std::lround((kBottom - kTop) * pixelsPerY));
+
+    const int step = numberStep(withoutLabels, fewestPixelsPerX);
+    std::erase_if(withoutLabels, [step](const Primitive& p) {
+        return p.kind == Primitive::Kind::Text && std::lround(p.p1.x()) % step != 0;
+    });
+    chart_->setPrimitives(std::move(withoutLabels));
 }
 
 ChartSheet::~ChartSheet() = default;
@@ -151,7 +180,7 @@ QPointF ChartSheet::toSheet(std::size_t strip, QPointF chartPoint) const {
         return {(chartPoint.x() - kLabelLeft) * labelWidth_ / -kLabelLeft, y};
     }
     const double chartWidth = options_.width - labelWidth_;
-    return {labelWidth_ + (chartPoint.x() - from) * (chartWidth - 1) / (to - from), y};
+    return {labelWidth_ + (chartPoint.x() - from) * (chartWidth - 1) / stripSpan({from, to}), y};
 }
 
 QRect ChartSheet::pieceRect(std::size_t piece) const {
@@ -169,10 +198,11 @@ void ChartSheet::paintPiece(QPainter& painter, std::size_t piece) {
     if (piece % 2 == 0) {
         box.setScaleCorners(kLabelLeft, kTop, 0, kBottom);
     } else {
-        const auto [from, to] = options_.strips.at(piece / 2);
-        // One pixel beyond `to`, so that the strip's closing tick line shows at its right edge.
-        const double right = to + static_cast<double>(to - from) / (rect.width() - 1);
-        box.setScaleCorners(from, kTop, right, kBottom);
+        const auto strip = options_.strips.at(piece / 2);
+        // The last amount's mark whole, and one pixel more for the closing tick line.
+        const double span = stripSpan(strip);
+        box.setScaleCorners(strip.first, kTop, strip.first + span + span / (rect.width() - 1),
+                            kBottom);
     }
     box.render(&painter, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
 }

@@ -1,6 +1,8 @@
 // The export as a careless pupil and a teacher on an old projector would use it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QColor>
+#include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <string>
@@ -20,6 +22,75 @@ public:
 const auto* const kGermanQtTexts = ::testing::AddGlobalTestEnvironment(new GermanQtTexts);
 
 using Args = std::vector<std::string>;
+
+struct LastAmountCase {
+    const char* name;
+    std::vector<std::pair<int, int>> strips;  // none: the default strips
+    std::size_t strip;
+    double rowY;  // chart units, inside the row's marks
+    QColor colour;
+};
+
+class LastAmount : public ::testing::TestWithParam<LastAmountCase> {};
+
+// The strip's last amount once showed as a one-pixel sliver at its right edge.
+TEST_P(LastAmount, ShowsAsWideAsTheOthers) {
+    const LastAmountCase& c = GetParam();
+    SheetOptions options;
+    options.stamps = {"6", "10", "15"};
+    options.strips = c.strips.empty() ? defaultStrips() : c.strips;
+    ChartSheet sheet(options);
+    const QImage image = sheet.image();
+    const QRect chart = sheet.pieceRect(2 * c.strip + 1);
+    const int y = static_cast<int>(sheet.toSheet(c.strip, {0, c.rowY}).y());
+    std::vector<int> runs;
+    for (int x = chart.left(), run = 0; x <= chart.right() + 1; ++x) {
+        if (x <= chart.right() && image.pixelColor(x, y) == c.colour) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    ASSERT_GE(runs.size(), 2U);
+    EXPECT_GE(runs.back(), runs.front() - 1) << "first " << runs.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, LastAmount,
+    ::testing::Values(LastAmountCase{"Thousand", {}, 9, 6.72, QColor(0, 128, 0)},
+                      LastAmountCase{"StripTo60", {{0, 60}}, 0, 5.72, QColor(0, 0, 128)},
+                      LastAmountCase{"StripTo45", {{30, 45}}, 0, 7.72, QColor(0, 128, 128)}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+class AxisNumbers : public ::testing::TestWithParam<int> {};
+
+// At 200 pixels every fifth number ran into the next.
+TEST_P(AxisNumbers, DoNotRunIntoEachOther) {
+    SheetOptions options;
+    options.stamps = {"6", "10", "15"};
+    options.strips = defaultStrips();
+    options.width = GetParam();
+    const ChartSheet sheet(options);
+    for (std::size_t strip = 0; strip < options.strips.size(); ++strip) {
+        const auto [from, to] = options.strips[strip];
+        std::vector<std::pair<double, double>> spans;  // sheet pixels, left to right
+        for (const Primitive& p : sheet.stripDrawing()) {
+            if (p.kind == Primitive::Kind::Text && p.p1.y() < 5 && p.p1.x() >= from &&
+                p.p1.x() <= to) {
+                const double left = sheet.toSheet(strip, p.p1).x();
+                spans.emplace_back(left, left + p.textSize.width());
+            }
+        }
+        std::sort(spans.begin(), spans.end());
+        ASSERT_GE(spans.size(), 2U) << strip;
+        for (std::size_t i = 1; i < spans.size(); ++i) {
+            EXPECT_LE(spans[i - 1].second, spans[i].first) << "strip " << strip;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, AxisNumbers, ::testing::Values(200, 400, 1600));
 
 struct MessageCase {
     const char* name;
