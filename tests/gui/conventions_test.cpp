@@ -35,5 +35,17 @@ TEST(Conventions, QtsOwnMenusAreGerman) {
     }
 }
 
+// 10,000 typed characters froze the window for seconds inside the toolkit.
+TEST(Conventions, NumberBoxesTakeNoRunawayInput) {
+    const auto form = test::startedForm();
+    for (TextBox* box : {form->txtMarke[0], form->txtMarke[1], form->txtMarke[2], form->txtPruef}) {
+        box->clear();
+        QTest::keyClicks(box, QString(80, u'9'));
+        EXPECT_EQ(box->text().size(), 64) << box->objectName().toStdString();
+        box->insert(QString(10000, u'7'));
+        EXPECT_EQ(box->text().size(), 64) << box->objectName().toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace frankierung
