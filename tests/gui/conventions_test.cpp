@@ -47,5 +47,77 @@ TEST(Conventions, NumberBoxesTakeNoRunawayInput) {
     }
 }
 
+// Whole inside every container up to the window, as the user sees it.
+bool shownWhole(const QWidget* w) {
+    const QRect rect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    for (const QWidget* a = w->parentWidget(); a != nullptr; a = a->parentWidget()) {
+        if (!QRect(a->mapTo(a->window(), QPoint(0, 0)), a->size()).contains(rect)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct ScreenCase {
+    QSize start;
+    QSize resized;  // after start-up; empty: none
+};
+
+class SmallScreen : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(SmallScreen, EveryControlWholeAndEveryCaptionInside) {
+    Form1 form;
+    form.setGeometry(QRect(QPoint(0, 0), GetParam().start));
+    form.Form_Load();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    if (!GetParam().resized.isEmpty()) {
+        form.resize(GetParam().resized);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GE(form.width(), kMinimumWindowWidth);
+    EXPECT_GE(form.height(), kMinimumWindowHeight);
+
+    std::vector<QWidget*> controls{
+        form.frmABC,  form.Image1,  form.txtN,    form.txtPruef, form.cmdWie,    form.cmdLoeschen,
+        form.txtLog,  form.txtPos,  form.hscn,    form.picAB,    form.picBC,     form.picCA,
+        form.StartAB, form.StartBC, form.StartCA, form.StartABC, form.cmdZeigen, form.cmdCls};
+    for (std::size_t i = 0; i < 3; ++i) {
+        controls.insert(controls.end(),
+                        {form.txtMarke[i], form.cmdMarkeplus[i], form.cmdMarkeMinus[i]});
+    }
+    controls.insert(controls.end(), form.Label1.begin(), form.Label1.end());
+    for (const QWidget* w : controls) {
+        EXPECT_TRUE(shownWhole(w)) << w->objectName().toStdString();
+    }
+
+    // Captions inside their controls, never below 7 points.
+    for (const QPushButton* b : {form.cmdWie, form.cmdLoeschen}) {
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 4);
+        EXPECT_GE(b->font().pointSizeF(), 7.0);
+    }
+    EXPECT_LE(form.txtN->fontMetrics().horizontalAdvance(form.txtN->text()),
+              form.txtN->width() - 6);
+    const int hintRoom = form.txtPos->contentsRect().height() -
+                         2 * static_cast<int>(form.txtPos->document()->documentMargin());
+    EXPECT_LE(form.txtPos->fontMetrics().height(), hintRoom);
+    EXPECT_GE(form.txtPos->font().pointSizeF(), 7.0);
+    // The start-up notes end before the log; drawn once, they stay as they are on a resize.
+    for (const Primitive& p : form.picGraph->primitives()) {
+        if (GetParam().resized.isEmpty() && p.kind == Primitive::Kind::Text && p.p1.y() >= 16) {
+            EXPECT_LE(form.picGraph->toPixels(p.p1).x() + p.textSize.width(),
+                      form.txtLog->x() - form.picGraph->x())
+                << p.text.toStdString();
+            EXPECT_GE(p.font.pointSizeF(), 7.0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Conventions, SmallScreen,
+                         ::testing::Values(ScreenCase{{1024, 768}, {}},
+                                           ScreenCase{{kMinimumWindowWidth, kMinimumWindowHeight},
+                                                      {}},
+                                           ScreenCase{{1280, 1024}, {640, 480}}));
+
 }  // namespace
 }  // namespace frankierung

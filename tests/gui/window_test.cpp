@@ -243,7 +243,8 @@ TEST(Window, ResizeReappliesTheArrangementAndKeepsTheScrolledChart) {
         stampTops[i] = form.picGraph->childTop(form.Picture1[i]);
     }
 
-    for (const QSize size : {QSize(1280, 1024), QSize(800, 600), QSize(1920, 1080)}) {
+    for (const QSize size :
+         {QSize(1280, 1024), QSize(kMinimumWindowWidth, kMinimumWindowHeight), QSize(1920, 1080)}) {
         SCOPED_TRACE(size.width());
         form.resize(size);
         QCoreApplication::processEvents();
