@@ -3,3 +3,8 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 add_executable(window_bench ${CMAKE_CURRENT_LIST_DIR}/window_bench.cpp)
 target_link_libraries(window_bench PRIVATE frankierung_window Qt6::Test benchmark::benchmark
     frankierung_warnings)
+if(FRANKIERUNG_TESTS)
+    # The library's --help ends the process inside its initialisation; no window may be alive.
+    add_test(NAME window_bench_help COMMAND window_bench --help)
+    set_tests_properties(window_bench_help PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endif()

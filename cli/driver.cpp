@@ -100,7 +100,8 @@ std::string summary(const TextBoxes& boxes, const Collector& c, const std::strin
          ", C = " + valueOf(boxes.stamps()[2]) + "\n";
     s += "Stabil ab (Paare): A, B:" + c.bounds[0] + "   B, C:" + c.bounds[1] +
          "   C, A:" + c.bounds[2] + "\n";
-    s += "Jede Zahl ab (alle drei): " + c.bounds[3] + "\n";
+    // The window's box answers only from what 0..1000 shows; the true bound follows below.
+    s += "Feld „A, B, C“ im Fenster: " + c.bounds[3] + "\n";
     s += "Nicht darstellbar bis 1000: " + gapRanges(rows[6]) + "\n";
     const auto gap = largestGap(static_cast<Amount>(numericValue(boxes.stamps()[0])),
                                 static_cast<Amount>(numericValue(boxes.stamps()[1])),
@@ -112,7 +113,9 @@ std::string summary(const TextBoxes& boxes, const Collector& c, const std::strin
         s += "Jede Zahl ab " + plainNumberText(*gap + 1) + " ist darstellbar";
         s += *gap >= 0 ? " (größte Lücke: " + plainNumberText(*gap) + ").\n" : ".\n";
     }
-    s += "Darstellungen von " + target + " (" + std::to_string(c.representations.size()) + "):\n";
+    // Not all representations: the window searches only a box that reaches every amount.
+    s += "Darstellungen von " + target + ", die die Suche des Fensters findet (x ≤ 1000/A, " +
+         "y ≤ A, z ≤ B): " + std::to_string(c.representations.size()) + "\n";
     // The log's own lines, without the empty line after each entry.
     std::size_t pos = 0;
     while (pos < log.size()) {

@@ -1,6 +1,7 @@
 // The chart of a survey run as a printable worksheet: PNG, SVG or PDF.
 #pragma once
 
+#include <QByteArray>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -13,14 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "picturebox.h"
 #include "survey.h"
 
 class QPainter;
 class QImage;
 
 namespace frankierung {
-
-class PictureBox;
 
 inline constexpr int kDefaultSheetWidth = 1600;
 inline constexpr int kMinSheetWidth = 200;
@@ -63,6 +63,10 @@ public:
     // The pieces of the sheet: for every strip its label column, then its part of the chart.
     [[nodiscard]] std::size_t pieceCount() const { return 2 * options_.strips.size(); }
     [[nodiscard]] QRect pieceRect(std::size_t piece) const;
+    // What every strip shows of the run: no row labels, and only the axis numbers that fit.
+    [[nodiscard]] const std::vector<Primitive>& stripDrawing() const {
+        return chart_->primitives();
+    }
     // One piece with its top-left corner at the painter's origin, clipped to it where the
     // paint device can clip.
     void paintPiece(QPainter& painter, std::size_t piece);
@@ -81,8 +85,12 @@ private:
     int stripHeight_ = 0;
 };
 
-// Writes the sheet to path in the given format, all or nothing. On failure the German reason.
-[[nodiscard]] std::optional<QString> writeSheet(ChartSheet& sheet, const QString& path,
+// The whole file in the given format; empty when the format's writer failed.
+[[nodiscard]] QByteArray encodeSheet(ChartSheet& sheet, SheetFormat format);
+
+// Writes the sheet to path (its bytes as given, whatever their encoding) in the given format,
+// all or nothing. On failure the German message.
+[[nodiscard]] std::optional<QString> writeSheet(ChartSheet& sheet, const QByteArray& path,
                                                 SheetFormat format);
 
 struct ExportOutcome {

@@ -1,17 +1,24 @@
 #include <QApplication>
 #include <QFont>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "appsetup.h"
+#include "appstart.h"
 #include "chartexport.h"
 
 int main(int argc, char** argv) {
+    // Past a file-size limit (ulimit -f) the write then fails with a message instead of the
+    // signal ending the tool halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
+    frankierung::installQtTranslations();
     frankierung::setUpDesignLook();
 
+    // From argv, not QCoreApplication::arguments(): a file name's bytes need not be UTF-8.
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto result = frankierung::runChartExport(args);
     std::fwrite(result.out.data(), 1, result.out.size(), stdout);

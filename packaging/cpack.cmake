@@ -23,14 +23,15 @@ Briefmarken, die man über das Diagramm zieht.
 Dazu kommt frankierung-survey, das dieselbe Übersicht auf der Kommandozeile
 ausgibt, auch als JSON.")
 # The window's texts are set in Liberation Sans with DejaVu as fallback; Qt itself
-# pulls in no particular font, so both are named.
-set(frankierung_fonts "fonts-dejavu-core, fonts-liberation")
+# pulls in no particular font, so both are named. Qt's own texts come in German from
+# qt6-translations-l10n, which no library links to.
+set(frankierung_data_packages "fonts-dejavu-core, fonts-liberation, qt6-translations-l10n")
 find_program(FRANKIERUNG_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(FRANKIERUNG_DPKG_SHLIBDEPS)
     # dpkg-shlibdeps adds Qt and the C and C++ runtime with their minimum versions.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${frankierung_fonts}")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${frankierung_data_packages}")
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6svg6, libqt6gui6, libqt6core6, ${frankierung_fonts}")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6svg6, libqt6gui6, libqt6core6, ${frankierung_data_packages}")
 endif()
-unset(frankierung_fonts)
+unset(frankierung_data_packages)

@@ -3,4 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ -f build/compile_commands.json ]] || cmake --preset default >/dev/null
-clang-tidy -p build --quiet core/*.cpp log/*.cpp cli/*.cpp chart/*.cpp window/*.cpp export/*.cpp
+clang-tidy -p build --quiet core/*.cpp log/*.cpp cli/*.cpp app/*.cpp chart/*.cpp window/*.cpp \
+    export/*.cpp

@@ -44,6 +44,12 @@ struct Arrangement {
     UnitPoint image;
 };
 
+// The smallest window, in logical pixels, in which every control shows whole and every caption
+// fits at kSmallestCaptionPoints or more: "Darstellung" sets the width, the input frame under
+// the post horn the height.
+inline constexpr int kMinimumWindowWidth = 980;
+inline constexpr int kMinimumWindowHeight = 600;
+
 // window: the window's size; client: the area that holds the container (the window without its
 // menu bar). The container never reaches beyond the client area.
 [[nodiscard]] Arrangement arrange(SizeTwips window, SizeTwips client);

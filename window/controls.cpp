@@ -3,9 +3,14 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QTextOption>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace frankierung {
@@ -49,7 +54,70 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     widget->setPalette(pal);
 }
 
+const char* const kDesignFont = "frankierungDesignFont";
+
+// The room a control gives its caption, in pixels; a text box's lines wrap.
+QSize captionRoom(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return button->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            .size();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->hasFrame() ? 1 : 0;
+        const QMargins m = edit->textMargins();
+        // A line edit keeps two more pixels free at either side of its text.
+        return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).size() -
+               QSize(m.left() + m.right() + 4, m.top() + m.bottom());
+    }
+    // At least one pixel of margin above and below a line of text.
+    return {INT_MAX, widget->contentsRect().height() - 2};
+}
+
+QString captionOf(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (const auto* text = qobject_cast<const QTextEdit*>(widget)) {
+        return text->toPlainText();
+    }
+    return {};
+}
+
 }  // namespace
+
+void fitCaption(QWidget* control) {
+    if (!control->property(kDesignFont).isValid()) {
+        control->setProperty(kDesignFont, control->font());
+    }
+    QFont font = control->property(kDesignFont).value<QFont>();
+    const QSize room = captionRoom(control);
+    const QString caption = captionOf(control);
+    const auto fits = [&room, &caption](const QFont& f) {
+        const QFontMetrics metrics(f);
+        return metrics.horizontalAdvance(caption) <= room.width() &&
+               metrics.height() <= room.height();
+    };
+    while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestCaptionPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    if (font != control->font()) {
+        control->setFont(font);
+    }
+    if (auto* text = qobject_cast<QTextEdit*>(control)) {
+        // The document's usual margin of 4 where the line has room for it.
+        const int spare = (control->contentsRect().height() - QFontMetrics(font).height()) / 2;
+        text->document()->setDocumentMargin(std::clamp(spare, 1, 4));
+    }
+}
 
 void setBackground(QWidget* widget, const QColor& color) {
     // Only the role that this kind fills: children inherit the palette, and a frame's colour

@@ -29,6 +29,14 @@ void setBackground(QWidget* widget, const QColor& color);
 // The text colour, by the same rule.
 void setForeground(QWidget* widget, const QColor& color);
 
+// No caption shrinks below this size, whatever the screen.
+inline constexpr double kSmallestCaptionPoints = 7.0;
+
+// Shrinks the font of a control whose caption does not fit it (a button, a text box, a line of
+// text) just enough, in quarter points, never below kSmallestCaptionPoints; a caption that fits
+// keeps the designed font. Call again whenever the control's size or caption changes.
+void fitCaption(QWidget* control);
+
 // A small square inside a larger square, hotspot in the middle.
 [[nodiscard]] QCursor iconPointer();
 

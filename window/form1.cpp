@@ -143,6 +143,10 @@ void Form1::applyArrangement(const Arrangement& a) {
     place(txtPos, a.txtPos);
     setForeground(txtPos, kHintColor);
     picLegende->placeChildAt(Image1, a.image.left, a.image.top);
+    // A small window gives the right column and the hint line less room than their captions.
+    for (QWidget* w : std::initializer_list<QWidget*>{txtN, cmdWie, cmdLoeschen, txtPos}) {
+        fitCaption(w);
+    }
     arranged_ = true;
 }
 

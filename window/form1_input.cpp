@@ -12,6 +12,7 @@ namespace frankierung {
 namespace {
 
 constexpr const char* kBoxNames[3] = {"A", "B", "C"};
+constexpr int kMaxNumberTextLength = 64;
 
 // A step that is lost (the value too large for a whole step) or leads out of the finite
 // numbers would write a text that says nothing new, or "inf".
@@ -39,6 +40,10 @@ double chartUnits(double value) {
 }  // namespace
 
 void Form1::connectStampInput() {
+    // No number needs more; 10,000 characters froze the window inside the toolkit for seconds.
+    for (TextBox* box : {txtMarke[0], txtMarke[1], txtMarke[2], txtPruef}) {
+        box->setMaxLength(kMaxNumberTextLength);
+    }
     for (int i = 0; i < 3; ++i) {
         connect(cmdMarkeplus[i], &QPushButton::clicked, this, [this, i] { cmdMarkeplus_Click(i); });
         connect(cmdMarkeMinus[i], &QPushButton::clicked, this,

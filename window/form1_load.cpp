@@ -1,31 +1,59 @@
 // Start-up: arrange, draw the chart once, explain it, and put the stamps at their values.
+#include <QFontMetricsF>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "form1.h"
 #include "numbertext.h"
 
 namespace frankierung {
 
+namespace {
+
+struct Note {
+    double x, y;
+    QString text;
+};
+
+}  // namespace
+
 void Form1::Form_Load() {
+    setMinimumSize(kMinimumWindowWidth, kMinimumWindowHeight);
     arrangeForm();
     picGraph->setFontSize(10);
     cmdZeigen_Click();
 
-    // Bold stays on as the rendering left it.
-    picGraph->setFontSize(12);
-    picGraph->setForeColor(QColor(0, 0, 200));
-    const auto printAt = [this](double x, double y, const QString& text) {
-        picGraph->setCurrentX(x);
-        picGraph->setCurrentY(y);
-        picGraph->print(text);
+    const Note notes[] = {
+        {2, 16, QStringLiteral("Obere 3 Zeilen: Nur einen Markenwert verwenden")},
+        {3, 17, QStringLiteral("Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden")},
+        {4, 18, QStringLiteral("Untere Zeile: Alle drei Markenwerte verwenden")},
+        {2, 19,
+         QStringLiteral("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf "
+                        "'zeigen' klicken.")},
     };
-    printAt(2, 16, QStringLiteral("Obere 3 Zeilen: Nur einen Markenwert verwenden"));
-    printAt(3, 17, QStringLiteral("Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden"));
-    printAt(4, 18, QStringLiteral("Untere Zeile: Alle drei Markenwerte verwenden"));
-    picGraph->setForeColor(QColor(0, 0, 0));
-    printAt(2, 19,
-            QStringLiteral("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf "
-                           "'zeigen' klicken."));
+    // On a small screen the notes take a smaller type, so that they end before the log. Bold
+    // stays on as the rendering left it.
+    const double logLeft = txtLog->x() - picGraph->x();
+    const auto fit = [&](double points) {
+        QFont font = picGraph->font();
+        font.setPointSizeF(points);
+        font.setBold(picGraph->fontBold());
+        const QFontMetricsF metrics(font, picGraph);
+        return std::all_of(std::begin(notes), std::end(notes), [&](const Note& n) {
+            return picGraph->toPixels({n.x, 0}).x() + metrics.horizontalAdvance(n.text) <= logLeft;
+        });
+    };
+    double points = 12;
+    while (points - 0.25 >= kSmallestCaptionPoints && !fit(points)) {
+        points -= 0.25;
+    }
+    picGraph->setFontSize(points);
+    for (const Note& n : notes) {
+        picGraph->setForeColor(n.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
+        picGraph->setCurrentX(n.x);
+        picGraph->setCurrentY(n.y);
+        picGraph->print(n.text);
+    }
     picGraph->setFontSize(10);
 
     picContainer->setChildLeft(picGraph, 16);

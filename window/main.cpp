@@ -1,11 +1,46 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
+#include <cstdio>
+#include <optional>
 
 #include "appsetup.h"
+#include "appstart.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
+    const bool display = frankierung::displayNamed(argc, argv);
+    if (!display) {
+        // Enough to answer --help and --version; the window itself needs a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    std::optional<frankierung::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
+    frankierung::installQtTranslations();
+
+    // Qt has taken its own options (-platform, -reverse, -style …) out of the arguments.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lehrprogramm zum Frankierungsproblem: Welche Beträge N lassen sich als "
+                       "N = xA + yB + zC\nmit ganzen x, y, z ≥ 0 frankieren? Dazu gelten die "
+                       "Optionen von Qt, etwa -platform NAME\nund -reverse (siehe --help-all)."));
+    auto answer = frankierung::answerCommandLine(parser, QCoreApplication::arguments());
+    if (!answer && !parser.positionalArguments().isEmpty()) {
+        answer = {1,
+                  {},
+                  QStringLiteral("Unerwartetes Argument: %1\n")
+                          .arg(parser.positionalArguments().first()) +
+                      frankierung::helpPointer(QCoreApplication::arguments())};
+    }
+    if (!answer && !display) {
+        answer = {1, {}, frankierung::noDisplayMessage() + u'\n'};
+    }
+    if (answer) {
+        std::fputs(qUtf8Printable(answer->out), stdout);
+        std::fputs(qUtf8Printable(answer->err), stderr);
+        return answer->exitCode;
+    }
     frankierung::setUpDesignLook();
 
     frankierung::Form1 form;

@@ -47,22 +47,31 @@ TEST(Driver, TextsAsTheyStandEvenWhenNotUtf8) {
 TEST(Driver, SummaryForPeople) {
     const auto out = drive({"6", "10", "15", "30"});
     ASSERT_EQ(out.exitCode, 0) << out.err;
-    EXPECT_EQ(out.out,
-              "Markenwerte: A = 6, B = 10, C = 15\n"
-              "Stabil ab (Paare): A, B: 16   B, C: 10   C, A: 12\n"
-              "Jede Zahl ab (alle drei): 30\n"
-              "Nicht darstellbar bis 1000: 1–5, 7–9, 11, 13, 14, 17, 19, 23, 29\n"
-              "Jede Zahl ab 30 ist darstellbar (größte Lücke: 29).\n"
-              "Darstellungen von 30 (3):\n"
-              "30 = ( 0, 0, 2) * ( 6, 10, 15)\n"
-              "30 = ( 0, 3, 0) * ( 6, 10, 15)\n"
-              "30 = ( 5, 0, 0) * ( 6, 10, 15)\n");
-    EXPECT_NE(drive({"100", "101", "103"})
-                  .out.find("Jede Zahl ab 3399 ist darstellbar (größte Lücke: 3398)"),
-              std::string::npos);
-    EXPECT_NE(drive({"1", "10", "15"}).out.find("Jede Zahl ab 0 ist darstellbar.\n"),
-              std::string::npos);
-    EXPECT_NE(drive({"2", "4", "6"}).out.find("Unendlich viele"), std::string::npos);
+    EXPECT_EQ(
+        out.out,
+        "Markenwerte: A = 6, B = 10, C = 15\n"
+        "Stabil ab (Paare): A, B: 16   B, C: 10   C, A: 12\n"
+        "Feld „A, B, C“ im Fenster: 30\n"
+        "Nicht darstellbar bis 1000: 1–5, 7–9, 11, 13, 14, 17, 19, 23, 29\n"
+        "Jede Zahl ab 30 ist darstellbar (größte Lücke: 29).\n"
+        "Darstellungen von 30, die die Suche des Fensters findet (x ≤ 1000/A, y ≤ A, z ≤ B): 3\n"
+        "30 = ( 0, 0, 2) * ( 6, 10, 15)\n"
+        "30 = ( 0, 3, 0) * ( 6, 10, 15)\n"
+        "30 = ( 5, 0, 0) * ( 6, 10, 15)\n");
+    // One answer to "from which amount on": the window's box is labelled as what it is.
+    for (const auto& [args, window, bound] :
+         {std::tuple{std::vector<std::string>{"100", "101", "103"}, "?",
+                     "Jede Zahl ab 3399 ist darstellbar (größte Lücke: 3398)."},
+          {{"1", "10", "15"}, "1", "Jede Zahl ab 0 ist darstellbar.\n"},
+          {{"32767", "32766", "32765"}, "?", "Jede Zahl ab 536"},
+          {{"2", "4", "6"}, "?", "Unendlich viele"}}) {
+        const std::string text = drive(args).out;
+        EXPECT_NE(text.find("Feld „A, B, C“ im Fenster: " + std::string(window) + "\n"),
+                  std::string::npos)
+            << text;
+        EXPECT_NE(text.find(bound), std::string::npos) << text;
+        EXPECT_EQ(text.find("Jede Zahl ab"), text.rfind("Jede Zahl ab")) << text;
+    }
 }
 
 TEST(Driver, ExitCodesAndMessages) {

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <filesystem>
 
 #include "chartexport.h"
 #include "window.h"
@@ -41,10 +42,11 @@ TEST(Export, SheetsShowTheChartInStrips) {
               {0, {15.5, 7.72}, cyan},
               {0, {29.5, 13}, ground},
               {7, {731.25, 13}, blue},
-              {9, {996.5, 5.72}, blue}}},
+              {9, {996.5, 5.72}, blue},
+              {9, {1000.5, 6.72}, green}}},  // the last amount shows whole
             {{"--from", "500", "--to", "560", "--width", "800", "6", "10", "15"},
              {{"6", "10", "15"}, {{500, 560}}, 800},
-             {{0, {504.5, 5.72}, blue}, {0, {505.5, 5.72}, ground}, {0, {537.25, 13}, blue}}},
+             {{0, {504.5, 5.72}, blue}, {0, {505.5, 5.72}, ground}, {0, {560.5, 6.72}, green}}},
             {{"--to", "40", "--width", "200", "--", "0", "-3", "7"},
              {{"0", "-3", "7"}, {{0, 40}}, 200},
              {{0, {7.5, 7.72}, cyan}}}};
@@ -120,15 +122,18 @@ TEST(Export, RefusesAndWritesNothing) {
          "--from muss kleiner als --to"},
         {{"--width", "199", "6", "10", "15"}, "x.png", 1, "--width muss zwischen 200 und 20000"},
         {{"--width", "20001", "6", "10", "15"}, "x.png", 1, "--width muss zwischen 200 und 20000"},
-        {{"--to", "2", "--width", "20000", "6", "10", "15"}, "x.png", 1, "Das Bild würde"},
         {{"6", "10", "15", "20"}, "x.png", 1, "Genau drei Markenwerte erwartet, 4 angegeben."},
         {{"6", "10", "15"}, "x.jpg", 1, "Unbekanntes Dateiformat"},
+        {{"--to", "2", "--width", "20000", "6", "10", "15"}, "x.png", 1, "groß werden"},
         {{"6.0", "10", "32768"}, "x.svg", 2, "Markenwert C = „32768“ geht nicht"}};
     for (const auto& [args, name, code, message] : cases) {
         Exported e(name, args);
         EXPECT_EQ(e.outcome.exitCode, code) << message;
         EXPECT_NE(e.outcome.err.find(message), std::string::npos) << e.outcome.err;
         EXPECT_TRUE(QDir(e.dir.path()).isEmpty()) << message;
+        // The reason in one line and, after a wrong call, one line that points to the help.
+        EXPECT_EQ(e.outcome.err.ends_with("\nHilfe: frankierung-chart --help\n"), code == 1);
+        EXPECT_EQ(std::count(e.outcome.err.begin(), e.outcome.err.end(), '\n'), code == 1 ? 2 : 1);
     }
     EXPECT_NE(runChartExport(Args{"6", "10", "15"}).err.find("Keine Ausgabedatei"),
               std::string::npos);
@@ -141,6 +146,25 @@ TEST(Export, RefusesAndWritesNothing) {
               std::string::npos);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList("sub.svg"));
+}
+
+// A name that is not UTF-8 keeps its bytes; vector formats have no pixel limit; on the narrowest
+// sheet the axis numbers stay apart.
+TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
+    QTemporaryDir dir;
+    const std::string name = dir.path().toStdString() + "/blatt\xff\xfe.png";
+    EXPECT_EQ(runChartExport(Args{"-o", name, "6", "10", "15"}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(name));
+    Exported huge("huge.svg", {"--to", "2", "--width", "20000", "6", "10", "15"});
+    EXPECT_EQ(huge.outcome.exitCode, 0) << huge.outcome.err;
+    const ChartSheet sheet({{"6", "10", "15"}, defaultStrips(), kMinSheetWidth});
+    double end = -1;  // where the last upper number ends, in sheet pixels
+    for (const Primitive& p : sheet.stripDrawing()) {
+        if (p.kind == Primitive::Kind::Text && p.p1.y() < 5 && p.p1.x() <= 100) {
+            EXPECT_GE(sheet.toSheet(0, p.p1).x(), end) << p.text.toStdString();
+            end = sheet.toSheet(0, p.p1).x() + p.textSize.width();
+        }
+    }
 }
 
 // Without any display the tool finds the offscreen platform itself.

@@ -1,6 +1,8 @@
 // The window after start-up, as designed and arranged, how it follows its size, and what a
 // screen reader learns of it.
+#include <QMenu>
 #include <QScrollBar>
+#include <memory>
 
 #include "window.h"
 
@@ -103,6 +105,54 @@ TEST(StartUp, FocusAndScreenReaders) {
         "allen drei Werten darstellbar ist. Nicht darstellbar bis 1000: 1–9, 11–14"));
 }
 
+// Qt's own menus speak German, and the number boxes refuse runaway input.
+TEST(StartUp, GermanQtTextsAndShortNumbers) {
+    test::Window w;
+    const std::unique_ptr<QMenu> menu(w.get<QLineEdit>("txtMarke(0)")->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text().remove('&').section('\t', 0, 0);
+    }
+    EXPECT_TRUE(texts.contains("Rückgängig") && texts.contains("Alles auswählen"))
+        << texts.join(',').toStdString();
+    for (const char* box : {"txtMarke(0)", "txtMarke(1)", "txtMarke(2)", "txtPrüf"}) {
+        w.get<QLineEdit>(box)->insert(QString(10000, '7'));
+        EXPECT_EQ(w.text(box).size(), 64) << box;
+    }
+}
+
+// On a small screen, or shrunk below the minimum, every control stays whole in its container and
+// every caption fits, in type no smaller than 7 points; the notes end before the log.
+TEST(Arrangement, SmallScreensShowEveryControlWhole) {
+    for (const auto& [start, now] : {std::pair(QSize(1024, 768), QSize(1024, 768)),
+                                     {QSize(1280, 1024), QSize(640, 480)},
+                                     {QSize(kMinimumWindowWidth, kMinimumWindowHeight),
+                                      QSize(kMinimumWindowWidth, kMinimumWindowHeight)}}) {
+        test::Window w(start);
+        w.form.resize(now);
+        QCoreApplication::processEvents();
+        for (const QWidget* c : w.get("picContainer")->findChildren<QWidget*>()) {
+            for (const QWidget* a = c;
+                 c->isVisible() && !w.chart()->isAncestorOf(c) && a != &w.form;
+                 a = a->parentWidget()) {
+                EXPECT_TRUE(a->parentWidget()->rect().contains(a->geometry()))
+                    << c->objectName().toStdString();
+            }
+        }
+        for (const char* name : {"cmdWie", "cmdLoeschen", "txtN"}) {
+            const QWidget* c = w.get(name);
+            EXPECT_LE(c->fontMetrics().horizontalAdvance(w.text(name)), c->width() - 4) << name;
+            EXPECT_GE(c->font().pointSizeF(), 7.0) << name;
+        }
+        const auto* hint = w.get<QTextEdit>("txtPos");
+        EXPECT_LE(hint->fontMetrics().height(), hint->contentsRect().height() - 2);
+        for (auto it = w.drawing().end() - 4; start == now && it != w.drawing().end(); ++it) {
+            EXPECT_LE(w.chart()->toPixels(it->p1).x() + it->textSize.width(),
+                      w.get("txtLog")->x() - w.chart()->x());
+        }
+    }
+}
+
 TEST(Arrangement, ContainerFollowsTheScreenAndStaysInTheClientArea) {
     const Arrangement a = arrange({15360, 11520}, {15360, 11520});
     EXPECT_EQ(
@@ -121,7 +171,8 @@ TEST(Arrangement, ResizeKeepsTheScrolledChartAndTheStamps) {
     w.get<QScrollBar>("hscn")->setValue(500);
     w.setText("txtMarke(1)", "33");
     const QPointF stamp = w.stamp(1);
-    for (const QSize size : {QSize(1280, 1024), QSize(800, 600), QSize(1920, 1080)}) {
+    for (const QSize size :
+         {QSize(1280, 1024), QSize(kMinimumWindowWidth, kMinimumWindowHeight), QSize(1920, 1080)}) {
         w.form.resize(size);
         QCoreApplication::processEvents();
         EXPECT_EQ(container->childLeft(w.chart()), -484);

@@ -19,7 +19,7 @@ for path in usr/bin/frankierung usr/bin/frankierung-survey usr/bin/frankierung-c
 done
 extra=$(grep '^usr/bin/.' <<<"$listing" | grep -vxE 'usr/bin/frankierung(-survey|-chart)?')
 [[ -z $extra ]] || fail "unerwartete Programme: $extra"
-for pkg in libqt6widgets6 libqt6svg6 fonts-dejavu-core fonts-liberation libc6; do
+for pkg in libqt6widgets6 libqt6svg6 fonts-dejavu-core fonts-liberation qt6-translations-l10n libc6; do
     dpkg-deb -f "$deb" Depends | grep -qw "$pkg" || fail "Depends nennt $pkg nicht"
 done
 [[ $(dpkg-deb -f "$deb" Section) == education ]] || fail "Section ist nicht education"
@@ -35,5 +35,5 @@ for n in 16 32 48 64 128 256; do
 done
 QT_QPA_PLATFORM=offscreen timeout 5 root/usr/bin/frankierung >window.log 2>&1
 (($? == 124)) || { cat window.log >&2; fail "frankierung lief keine 5 Sekunden"; }
-root/usr/bin/frankierung-survey 6 10 15 | grep -qF "Jede Zahl ab (alle drei): 30" || fail "frankierung-survey"
+root/usr/bin/frankierung-survey 6 10 15 | grep -qF "Feld „A, B, C“ im Fenster: 30" || fail "frankierung-survey"
 ((${failures:-0} == 0)) && echo "Paket in Ordnung"

@@ -1,0 +1,50 @@
+// Start-up every Qt program of the project shares.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QCommandLineParser;
+
+namespace frankierung {
+
+// Qt's own texts (context menus, standard buttons, command-line help, file error reasons) in the
+// language of the user interface, German whatever the system locale. Call once the application
+// object exists, before any such text is made. False when the translations are not installed.
+bool installQtTranslations();
+
+// The project's version, as CMake's project() states it.
+[[nodiscard]] QString projectVersion();
+
+struct CommandLineAnswer {
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
+
+// Parses args (the program's name first) with the help and version options added. Help, version
+// and parse errors get their whole answer; nothing when the program should go on.
+[[nodiscard]] std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
+                                                                 const QStringList& args);
+// The one line after an error that points to the help.
+[[nodiscard]] QString helpPointer(const QStringList& args);
+
+// True when a display is named (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM or -platform); without
+// one Qt cannot open a window. Call before the application object exists.
+[[nodiscard]] bool displayNamed(int argc, char** argv);
+
+// While alive, a display that is named but cannot be reached ends the program with a German
+// message and exit code 1, where Qt would abort with an English one.
+class DisplayFailureGuard {
+public:
+    DisplayFailureGuard();
+    ~DisplayFailureGuard();
+    DisplayFailureGuard(const DisplayFailureGuard&) = delete;
+    DisplayFailureGuard& operator=(const DisplayFailureGuard&) = delete;
+};
+
+// "Keine Anzeige gefunden …", with the program's name.
+[[nodiscard]] QString noDisplayMessage();
+
+}  // namespace frankierung

@@ -1,0 +1,164 @@
+// The export tool's command line: its options, their checks, and the run that follows.
+#include <QCommandLineParser>
+#include <charconv>
+
+#include "appstart.h"
+#include "chartexport.h"
+#include "sheetfile.h"
+
+namespace frankierung {
+
+namespace {
+
+// A raster image beyond this would cost hundreds of megabytes; SVG and PDF cost no such memory.
+constexpr double kMaxPixels = 64.0 * 1024 * 1024;
+constexpr int kMaxHeight = 32000;
+
+const QString kProgram = QStringLiteral("frankierung-chart");
+
+ExportOutcome refused(const QString& message) {
+    return {1, {}, (message + u'\n' + helpPointer({kProgram})).toStdString()};
+}
+
+std::optional<int> wholeNumber(const QString& text) {
+    const std::string s = text.toStdString();
+    int value = 0;
+    const char* end = s.data() + s.size();
+    const auto [ptr, ec] = std::from_chars(s.data(), end, value);
+    if (s.empty() || ec != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+struct Bounded {
+    QCommandLineOption option;
+    int min;
+    int max;
+    int value;
+};
+
+// The option's whole number within its bounds, or the message that refuses it.
+std::optional<QString> readBounded(const QCommandLineParser& parser, Bounded& b) {
+    if (!parser.isSet(b.option)) {
+        return std::nullopt;
+    }
+    const QString name = QStringLiteral("--") + b.option.names().first();
+    const QString text = parser.value(b.option);
+    const auto n = wholeNumber(text);
+    if (!n) {
+        return QStringLiteral("%1 erwartet eine ganze Zahl, nicht „%2“.").arg(name, text);
+    }
+    if (*n < b.min || *n > b.max) {
+        return QStringLiteral("%1 muss zwischen %2 und %3 liegen, nicht %4.")
+            .arg(name)
+            .arg(b.min)
+            .arg(b.max)
+            .arg(*n);
+    }
+    b.value = *n;
+    return std::nullopt;
+}
+
+}  // namespace
+
+ExportOutcome runChartExport(std::span<const std::string> args) {
+    QStringList list{kProgram};
+    for (const std::string& a : args) {
+        list << argumentText(a);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Zeichnet das Diagramm für die Markenwerte A, B, C als Arbeitsblatt, mit demselben Code "
+        "wie das Fenster.\nOhne --from und --to: die Beträge 0 bis 1000 in zehn Streifen "
+        "untereinander.\nExit-Code 0: geschrieben; 1: falscher Aufruf oder nicht schreibbar; "
+        "2: Markenwerte abgelehnt."));
+    parser.addPositionalArgument(
+        QStringLiteral("A B C"),
+        QStringLiteral("die drei Markenwerte (Texte wie in den Eingabefeldern; -- davor, wenn "
+                       "einer mit - beginnt)"));
+    const QCommandLineOption output(
+        QStringLiteral("o"),
+        QStringLiteral("Ausgabedatei; die Endung wählt das Format: .png, .svg oder .pdf"),
+        QStringLiteral("DATEI"));
+    Bounded from{{QStringLiteral("from"),
+                  QStringLiteral("linker Rand des Streifens, ganzer Betrag 0 bis 999 (Vorgabe 0)"),
+                  QStringLiteral("N")},
+                 0,
+                 kSurveyEnd - 1,
+                 0};
+    Bounded to{{QStringLiteral("to"),
+                QStringLiteral("rechter Rand des Streifens, ganzer Betrag 1 bis 1000 (Vorgabe "
+                               "1000)"),
+                QStringLiteral("M")},
+               1,
+               kSurveyEnd,
+               kSurveyEnd};
+    Bounded width{
+        {QStringLiteral("width"), QStringLiteral("Breite in Pixeln, 200 bis 20000 (Vorgabe 1600)"),
+         QStringLiteral("PX")},
+        kMinSheetWidth,
+        kMaxSheetWidth,
+        kDefaultSheetWidth};
+    parser.addOptions({output, from.option, to.option, width.option});
+    if (const auto answer = answerCommandLine(parser, list)) {
+        return {answer->exitCode, answer->out.toStdString(), answer->err.toStdString()};
+    }
+    for (Bounded* b : {&from, &to, &width}) {
+        if (const auto message = readBounded(parser, *b)) {
+            return refused(*message);
+        }
+    }
+    const QString file = parser.value(output);
+    const QStringList values = parser.positionalArguments();
+    if (file.isEmpty()) {
+        return refused(QStringLiteral("Keine Ausgabedatei angegeben (-o DATEI)."));
+    }
+    if (values.size() != 3) {
+        return refused(
+            QStringLiteral("Genau drei Markenwerte erwartet, %1 angegeben.").arg(values.size()));
+    }
+    if (from.value >= to.value) {
+        return refused(QStringLiteral("--from muss kleiner als --to sein."));
+    }
+    const auto format = sheetFormatFor(file);
+    if (!format) {
+        return refused(
+            QStringLiteral("Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).")
+                .arg(shownName(argumentBytes(file))));
+    }
+
+    SheetOptions options;
+    for (std::size_t i = 0; i < options.stamps.size(); ++i) {
+        options.stamps.at(i) = argumentBytes(values.at(static_cast<qsizetype>(i))).toStdString();
+    }
+    options.width = width.value;
+    if (parser.isSet(from.option) || parser.isSet(to.option)) {
+        options.strips = {{from.value, to.value}};
+    } else {
+        options.strips = defaultStrips();
+    }
+    ChartSheet sheet(std::move(options));
+    if (!sheet.refusal().empty()) {
+        return {2, {}, sheet.refusal() + "\n"};
+    }
+    const QSize size = sheet.size();
+    if (*format == SheetFormat::Png &&
+        (size.height() > kMaxHeight ||
+         static_cast<double>(size.width()) * size.height() > kMaxPixels)) {
+        return refused(
+            QStringLiteral("Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens "
+                           "%3 Pixel hoch und 64 Mio. Pixel); bitte --width "
+                           "verkleinern, mit --from/--to mehr Beträge in einen "
+                           "Streifen nehmen oder SVG oder PDF wählen.")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(kMaxHeight));
+    }
+    if (const auto error = writeSheet(sheet, argumentBytes(file), *format)) {
+        return {1, {}, error->toStdString() + "\n"};
+    }
+    return {};
+}
+
+}  // namespace frankierung
