@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <filesystem>
@@ -165,21 +164,6 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
             end = sheet.toSheet(0, p.p1).x() + p.textSize.width();
         }
     }
-}
-
-// Without any display the tool finds the offscreen platform itself.
-TEST(Export, ToolRunsWithoutADisplay) {
-    QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        env.remove(name);
-    }
-    QProcess tool;
-    tool.setProcessEnvironment(env);
-    tool.start(FRANKIERUNG_CHART_TOOL, {"-o", dir.filePath("x.pdf"), "6", "10", "15"});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    EXPECT_TRUE(QFile::exists(dir.filePath("x.pdf")));
 }
 
 }  // namespace
