@@ -57,7 +57,7 @@ void AccessibleSummary::singleRow(Row row, Amount value, std::span<const Amount>
 
 void AccessibleSummary::pairRow(Row row, Amount /*p*/, Amount /*q*/, const std::string& boundText,
                                 std::span<const Amount> /*marks*/) {
-    pairBounds_.at(static_cast<std::size_t>(row) - 4) = boundText;
+    pairBounds_.at(pairIndex(row)) = boundText;
 }
 
 void AccessibleSummary::tripleRow(std::span<const Amount> reachable) {

@@ -13,10 +13,10 @@
 #include <QString>
 #include <QTextEdit>
 
+#include "userscale.h"
+
 namespace frankierung {
 
-// The design measures in twips; 15 twips make one logical pixel, so high-DPI screens scale.
-inline constexpr double kTwipsPerPixel = 15.0;
 
 [[nodiscard]] int twipsToPixels(double twips);
 // Edges are rounded, not the width, so adjacent controls stay adjacent.

@@ -105,27 +105,27 @@ void Form1::applyArrangement(const Arrangement& a) {
     picLegende->setScale(ls.left, ls.top, ls.width, ls.height);
 
     // The chart's left edge is scroll state: a later arrangement keeps it.
-    const double chartLeft =
-        arranged_ ? picContainer->childLeft(picGraph) : picContainer->childWidth(picLegende);
+    const double chartLeft = arranged_ ? picContainer->childRect(picGraph).x()
+                                       : picContainer->childRect(picLegende).width();
     // The first change of the chart's system must not move the stamps on screen: they keep
     // their pixel offsets, read in the new units. Later the chart units are kept instead.
     std::array<QPointF, 3> stampPixels{};
     if (!arranged_) {
         for (std::size_t i = 0; i < Picture1.size(); ++i) {
-            stampPixels[i] = picGraph->toPixels(
-                {picGraph->childLeft(Picture1[i]), picGraph->childTop(Picture1[i])});
+            stampPixels[i] = picGraph->scale().toPixels(picGraph->childRect(Picture1[i]).topLeft());
             stampPixels[i] -= picGraph->innerRect().topLeft();
         }
     }
     picContainer->placeChild(picGraph, chartLeft, a.chart.top, a.chart.width, a.chart.height);
     picGraph->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
     if (!arranged_) {
-        picGraph->setDrawWidth(a.chartDrawWidth);  // later the pen width is the drawing's state
+        picGraph->canvas().setDrawWidth(
+            a.chartDrawWidth);  // later the pen width is the drawing's state
     }
     if (!arranged_) {
         for (std::size_t i = 0; i < Picture1.size(); ++i) {
             const QPointF user =
-                picGraph->toUser(stampPixels[i] + QPointF(picGraph->innerRect().topLeft()));
+                picGraph->scale().toUser(stampPixels[i] + QPointF(picGraph->innerRect().topLeft()));
             picGraph->placeChildAt(Picture1[i], user.x(), user.y());
         }
     }

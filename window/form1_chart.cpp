@@ -37,11 +37,11 @@ void Form1::connectChart() {
         // The box reports user units; the drag works in the stamp's own pixels.
         connect(stamp, &PictureBox::mousePressed, this,
                 [this, i, stamp](QPointF pos, Qt::MouseButtons) {
-                    stampPressed(i, stamp->toPixels(pos));
+                    stampPressed(i, stamp->scale().toPixels(pos));
                 });
         connect(stamp, &PictureBox::mouseMoved, this,
                 [this, i, stamp](QPointF pos, Qt::MouseButtons buttons) {
-                    stampMoved(i, stamp->toPixels(pos), buttons);
+                    stampMoved(i, stamp->scale().toPixels(pos), buttons);
                 });
         connect(stamp, &PictureBox::mouseReleased, this,
                 [this, i](QPointF, Qt::MouseButtons) { stampReleased(i); });
@@ -67,7 +67,7 @@ void Form1::connectChart() {
 
 void Form1::picGraph_MouseDown(float X, float Y) {
     zeichnet = true;
-    picGraph->setForeColor(kNoteColor);
+    picGraph->canvas().setForeColor(kNoteColor);
     letztesX = X;
     letztesY = Y;
     txtPruef->setText(QString::fromStdString(signedNumberText(amountUnder(X))));
@@ -79,7 +79,7 @@ void Form1::picGraph_MouseMove(float X, float Y) {
                          QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)"));
     if (zeichnet) {
         // The pen width is whatever the last rendering left.
-        picGraph->line(letztesX, letztesY, X, Y);
+        picGraph->canvas().line(letztesX, letztesY, X, Y);
         letztesX = X;
         letztesY = Y;
     }
@@ -131,7 +131,7 @@ void Form1::stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons) {
     if (childAt(mapFromGlobal(global).toPoint()) != picGraph) {
         return;
     }
-    const QPointF user = picGraph->toUser(picGraph->mapFromGlobal(global));
+    const QPointF user = picGraph->scale().toUser(picGraph->mapFromGlobal(global));
     picGraph_DragOver(index, static_cast<float>(user.x()), static_cast<float>(user.y()));
 }
 

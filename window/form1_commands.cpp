@@ -20,7 +20,7 @@ void Form1::connectCommands() {
 }
 
 void Form1::cmdCls_Click() {
-    picGraph->cls();
+    picGraph->canvas().cls();
     // The box keeps a CR LF as one line break.
     txtLog->setPlainText(QStringLiteral("\n"));
 }
@@ -34,7 +34,7 @@ void Form1::cmdWie_Click() {
 }
 
 void Form1::cmdAlles_Click() {
-    picGraph->cls();
+    picGraph->canvas().cls();
 }
 
 void Form1::cmdZeichnen_Click() {

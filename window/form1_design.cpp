@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "chartrenderer.h"
 #include "form1.h"
 
 namespace frankierung {
@@ -131,16 +132,13 @@ void Form1::buildDesign() {
     picLegende = makePictureBox(picContainer, kLegend, false);
     describe(picLegende, QStringLiteral("picLegende"),
              QStringLiteral("Legende und Eingabebereich"));
-    picLegende->setDrawWidth(2);
     picLegende->setFont(designFont(kTimes, 9.75));
     picContainer->placeChild(picLegende, 0, 0, 3150, 8655);
 
     picGraph = makePictureBox(picContainer, kPanel, false);
     describe(picGraph, QStringLiteral("picGraph"),
              QStringLiteral("Diagramm der darstellbaren Zahlen"));
-    picGraph->setDrawWidth(2);
-    picGraph->setFillColor(QColor(240, 240, 240));
-    picGraph->setFont(designFont(kTimes, 15.75));
+    picGraph->setFont(chartFont());
     picGraph->setCursor(iconPointer());
     picGraph->setMouseTracking(true);
     picContainer->placeChild(picGraph, 3360, 120, 8955, 6435);
@@ -268,7 +266,7 @@ void Form1::buildDesign() {
 
         PictureBox* panel = makePictureBox(frmABC, row.color, true);
         describe(panel, QString::fromLatin1(row.panel), QStringLiteral("Paarfeld ") + caption);
-        panel->setForeColor(kWhite);
+        panel->canvas().setForeColor(kWhite);
         panel->setCursor(Qt::ArrowCursor);
         panel->setMouseTracking(true);
         panel->setGeometry(twipsRect(540, row.top, 555, 315));

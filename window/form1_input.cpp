@@ -80,9 +80,9 @@ void Form1::cmdMarkeMinus_Click(int Index) {
 }
 
 void Form1::txtMarke_Change(int Index) {
-    picAB->cls();
-    picBC->cls();
-    picCA->cls();
+    picAB->canvas().cls();
+    picBC->canvas().cls();
+    picCA->canvas().cls();
     const QString text = txtMarke[Index]->text();
     Label2[Index]->setText(text + QStringLiteral("c"));
     picGraph->setChildLeft(Picture1[Index], chartUnits(numericValue(text.toStdString())));

@@ -20,7 +20,7 @@ struct Note {
 void Form1::Form_Load() {
     setMinimumSize(kMinimumWindowWidth, kMinimumWindowHeight);
     arrangeForm();
-    picGraph->setFontSize(10);
+    picGraph->canvas().setFontSize(10);
     cmdZeigen_Click();
 
     const Note notes[] = {
@@ -37,24 +37,25 @@ void Form1::Form_Load() {
     const auto fit = [&](double points) {
         QFont font = picGraph->font();
         font.setPointSizeF(points);
-        font.setBold(picGraph->fontBold());
+        font.setBold(picGraph->canvas().fontBold());
         const QFontMetricsF metrics(font, picGraph);
         return std::all_of(std::begin(notes), std::end(notes), [&](const Note& n) {
-            return picGraph->toPixels({n.x, 0}).x() + metrics.horizontalAdvance(n.text) <= logLeft;
+            return picGraph->scale().toPixels({n.x, 0}).x() + metrics.horizontalAdvance(n.text) <=
+                   logLeft;
         });
     };
     double points = 12;
     while (points - 0.25 >= kSmallestCaptionPoints && !fit(points)) {
         points -= 0.25;
     }
-    picGraph->setFontSize(points);
+    picGraph->canvas().setFontSize(points);
     for (const Note& n : notes) {
-        picGraph->setForeColor(n.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
-        picGraph->setCurrentX(n.x);
-        picGraph->setCurrentY(n.y);
-        picGraph->print(n.text);
+        picGraph->canvas().setForeColor(n.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
+        picGraph->canvas().setCurrentX(n.x);
+        picGraph->canvas().setCurrentY(n.y);
+        picGraph->canvas().print(n.text);
     }
-    picGraph->setFontSize(10);
+    picGraph->canvas().setFontSize(10);
 
     picContainer->setChildLeft(picGraph, 16);
     for (std::size_t k = 0; k < Picture1.size(); ++k) {

@@ -26,7 +26,7 @@ void Form1::runSurvey() {
                           .stamps = {txtMarke[0], txtMarke[1], txtMarke[2]},
                           .bounds = {StartAB, StartBC, StartCA, StartABC},
                           .messageParent = this});
-    ChartRenderer chart(*picGraph);
+    ChartRenderer chart(picGraph->canvas());
     LogBox logBox(txtLog);
     LogSink log(logBox);
     AccessibleSummary summary(picGraph);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "appsetup.h"
 #include "appstart.h"
 #include "form1.h"
 

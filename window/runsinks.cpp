@@ -67,14 +67,15 @@ void WindowRunSink::pairRowsStarting() {
         if (panel == nullptr) {
             continue;
         }
-        panel->cls();
-        panel->print(c_.stamps[i]->text() + QLatin1Char('-') + c_.stamps[(i + 1) % 3]->text());
+        panel->canvas().cls();
+        panel->canvas().print(c_.stamps[i]->text() + QLatin1Char('-') +
+                              c_.stamps[(i + 1) % 3]->text());
     }
 }
 
 void WindowRunSink::pairRow(Row row, Amount, Amount, const std::string& boundText,
                             std::span<const Amount>) {
-    c_.bounds.at(static_cast<std::size_t>(row) - 4)->setText(fromStd(boundText));
+    c_.bounds.at(pairIndex(row))->setText(fromStd(boundText));
 }
 
 void WindowRunSink::tripleBound(const std::string& text) {
