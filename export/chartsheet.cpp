@@ -26,6 +26,8 @@ constexpr double kMinPixelsPerY = 32.0;
 // need that much room to stay apart.
 constexpr double kYPerX = 1.5;
 constexpr double kSheetHeight = layout::kSheetBottom - layout::kSheetTop;
+// The chart's ground, as in the window.
+constexpr QColor kGround(224, 224, 224);
 
 // A drawing of its own, measured as the screen measures; its scale only moves the print
 // position, which the rendering sets before every print.
@@ -157,15 +159,18 @@ void ChartSheet::paint(QPainter& painter, bool deviceClips) const {
         const Drawing& drawing = piece % 2 == 0 ? run_ : strips_;
         painter.save();
         painter.setClipRect(rect);
+        painter.fillRect(rect, kGround);
         if (deviceClips) {
             frankierung::paint(painter, drawing, scale, rect);
         } else {
-            frankierung::paint(painter, drawing.filtered([&](const DrawingItem& item) {
+            // Boxes are cut to the piece; circles and texts show where their centre or start
+            // lies inside it.
+            const Drawing inside = drawing.filtered([&](const DrawingItem& item) {
                 return item.kind == DrawingItem::Kind::Box ||
                        item.kind == DrawingItem::Kind::Line ||
-                       QRectF(rect).contains(pixelBounds(item, scale));
-            }),
-                               scale, rect);
+                       QRectF(rect).contains(scale.toPixels(item.p1));
+            });
+            frankierung::paint(painter, inside, scale, rect);
         }
         painter.restore();
     }
@@ -176,7 +181,6 @@ QImage ChartSheet::image() const {
     const int dotsPerMeter = static_cast<int>(std::lround(dpi() / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(QColor(224, 224, 224));
     QPainter painter(&image);
     paint(painter);
     return image;

@@ -52,7 +52,7 @@ public:
     [[nodiscard]] const Drawing& stripDrawing() const { return strips_; }
 
     // The whole sheet at the painter's origin, in pixels. A device that cannot clip (SVG) gets
-    // only what lies inside each piece, boxes and lines cut to it.
+    // in each piece only the items that start inside it, boxes cut to it.
     void paint(QPainter& painter, bool deviceClips = true) const;
     [[nodiscard]] QImage image() const;
     // The resolution the texts were measured in; paint devices must use the same.
