@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 
 #include "accessibility.h"
+#include "design.h"
 
 // The pictures live in a static library; without this their resource would be dropped at link.
 static void initPictures() {
@@ -30,7 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter(this).fillRect(rect(), Form1::kFormColor);
+        QPainter(this).fillRect(rect(), kFormColor);
     }
 };
 

@@ -64,9 +64,6 @@ public:
     void hscn_Change();
     void hscn_Scroll();
 
-    static constexpr QColor kFormColor{192, 192, 192};
-    static constexpr QColor kHintColor{175, 0, 0};
-
     // Controls, named as in the design; arrays by index.
     PictureBox* picContainer = nullptr;
     PictureBox* picLegende = nullptr;

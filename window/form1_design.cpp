@@ -8,39 +8,16 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <initializer_list>
-#include <optional>
 
 #include "chartrenderer.h"
+#include "design.h"
 #include "form1.h"
 
 namespace frankierung {
 
 namespace {
 
-const QColor kPanel{224, 224, 224};
-const QColor kLegend{192, 192, 192};
-const QColor kWhite{255, 255, 255};
-const QString kTimes = QStringLiteral("Times New Roman");
 const QString kLetters[3] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(name).arg(i);
-}
-
-void describe(QWidget* w, const QString& name, const QString& accessible,
-              const QString& tooltip = {}) {
-    w->setObjectName(name);
-    w->setAccessibleName(accessible);
-    if (!tooltip.isEmpty()) {
-        w->setToolTip(tooltip);
-        w->setAccessibleDescription(tooltip);
-    }
-}
-
-// The legend and the chart print in their own fonts; the controls on them use the window's font.
-void useDefaultFont(QWidget* w) {
-    w->setFont(QApplication::font());
-}
 
 // Listed front to back; the first lies on top.
 void stackFrontToBack(std::initializer_list<QWidget*> widgets) {
@@ -49,93 +26,23 @@ void stackFrontToBack(std::initializer_list<QWidget*> widgets) {
     }
 }
 
-struct TextBoxDesign {
-    QString text;
-    std::optional<QFont> font;  // none: the default font
-    QColor background;          // invalid: the toolkit's default
-    QColor foreground;          // invalid: the toolkit's default
-    bool flat = false;
-    bool tabStop = true;
-};
-
-void styleText(QWidget* box, const TextBoxDesign& d) {
-    if (d.font) {
-        box->setFont(*d.font);
-    }
-    if (d.background.isValid()) {
-        setBackground(box, d.background);
-    }
-    if (d.foreground.isValid()) {
-        setForeground(box, d.foreground);
-    }
-    // Out of the Tab chain, but a click still puts the caret in.
-    box->setFocusPolicy(d.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-TextBox* makeTextBox(QWidget* parent, const TextBoxDesign& d) {
-    auto* box = new TextBox(parent);
-    box->setText(d.text);
-    box->setFlat(d.flat);
-    styleText(box, d);
-    return box;
-}
-
-MultiLineTextBox* makeMultiLine(QWidget* parent, const TextBoxDesign& d, bool verticalBar) {
-    auto* box = new MultiLineTextBox(parent);
-    box->setPlainText(d.text);
-    box->setFlat(d.flat);
-    box->setVerticalScrollBarPolicy(verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    styleText(box, d);
-    return box;
-}
-
-CommandButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
-                          const QFont* font = nullptr) {
-    auto* button = new CommandButton(caption, parent);
-    if (face.isValid()) {
-        setBackground(button, face);
-    }
-    if (font != nullptr) {
-        button->setFont(*font);
-    }
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font,
-                  const QColor& background, Qt::Alignment alignment) {
-    auto* label = new QLabel(caption, parent);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    setBackground(label, background);
-    return label;
-}
-
-PictureBox* makePictureBox(QWidget* parent, const QColor& background, bool sunken) {
-    auto* box = new PictureBox(parent);
-    box->setBackColor(background);
-    box->setSunkenBorder(sunken);
-    box->setFocusPolicy(Qt::StrongFocus);
-    return box;
-}
-
 }  // namespace
 
 void Form1::buildDesign() {
     auto* area = centralWidget();
 
     // --- Main container, legend, chart ---
-    picContainer = makePictureBox(area, kPanel, true);
+    picContainer = makePictureBox(area, kPanelColor, true);
     describe(picContainer, QStringLiteral("picContainer"), QStringLiteral("Hauptbereich"));
     picContainer->setGeometry(twipsRect(480, 360, 13395, 9195));
 
-    picLegende = makePictureBox(picContainer, kLegend, false);
+    picLegende = makePictureBox(picContainer, kLegendColor, false);
     describe(picLegende, QStringLiteral("picLegende"),
              QStringLiteral("Legende und Eingabebereich"));
-    picLegende->setFont(designFont(kTimes, 9.75));
+    picLegende->setFont(timesFont(9.75));
     picContainer->placeChild(picLegende, 0, 0, 3150, 8655);
 
-    picGraph = makePictureBox(picContainer, kPanel, false);
+    picGraph = makePictureBox(picContainer, kPanelColor, false);
     describe(picGraph, QStringLiteral("picGraph"),
              QStringLiteral("Diagramm der darstellbaren Zahlen"));
     picGraph->setFont(chartFont());
@@ -144,11 +51,15 @@ void Form1::buildDesign() {
     picContainer->placeChild(picGraph, 3360, 120, 8955, 6435);
 
     // --- Right column, hint line, scroll bar ---
-    const QFont times12 = designFont(kTimes, 12);
-    txtPos = makeMultiLine(
-        picContainer,
-        {{}, designFont(QStringLiteral("Courier"), 12, true), kPanel, QColor(0, 0, 0), true, false},
-        false);
+    const QFont times12 = timesFont(12);
+    txtPos = makeMultiLine(picContainer,
+                           {{},
+                            designFont(QStringLiteral("Courier"), 12, true),
+                            kPanelColor,
+                            QColor(0, 0, 0),
+                            true,
+                            false},
+                           false);
     describe(txtPos, QStringLiteral("txtPos"), QStringLiteral("Hinweiszeile"));
     picContainer->placeChild(txtPos, 2100, 8220, 5055, 375);
 
@@ -161,9 +72,8 @@ void Form1::buildDesign() {
              QStringLiteral("darzustellende Zahl wählen"));
     picContainer->placeChild(txtPruef, 11700, 720, 1155, 435);
 
-    txtLog = makeMultiLine(
-        picContainer, {QStringLiteral(".\n"), designFont(kTimes, 9.75), kWhite, {}, true, false},
-        true);
+    txtLog = makeMultiLine(picContainer,
+                           {QStringLiteral(".\n"), timesFont(9.75), kWhite, {}, true, false}, true);
     describe(txtLog, QStringLiteral("txtLog"), QStringLiteral("Protokoll der Darstellungen"));
     picContainer->placeChild(txtLog, 11040, 1380, 2130, 7230);
 
@@ -171,7 +81,7 @@ void Form1::buildDesign() {
     describe(cmdLoeschen, QStringLiteral("cmdLoeschen"), QStringLiteral("Protokoll leeren"));
     picContainer->placeChild(cmdLoeschen, 9060, 0, 315, 375);
 
-    cmdWie = makeButton(picContainer, QStringLiteral("Darstellung"), kPanel);
+    cmdWie = makeButton(picContainer, QStringLiteral("Darstellung"), kPanelColor);
     describe(cmdWie, QStringLiteral("cmdWie"), QStringLiteral("Darstellungen anzeigen"));
     picContainer->placeChild(cmdWie, 9420, 240, 915, 375);
 
@@ -195,45 +105,45 @@ void Form1::buildDesign() {
 
     frmABC = new QGroupBox(QStringLiteral("A,  B, C ..."), picLegende);
     describe(frmABC, QStringLiteral("frmABC"), QStringLiteral("Markenwerte und Grenzen"));
-    setBackground(frmABC, kLegend);
+    setBackground(frmABC, kLegendColor);
     useDefaultFont(frmABC);
     frmABC->resize(twipsToPixels(1815), twipsToPixels(5655));
     picLegende->placeChildAt(frmABC, 180, 1740);
 
-    cmdZeigen = makeButton(frmABC, QStringLiteral("zeigen"), kPanel);
+    cmdZeigen = makeButton(frmABC, QStringLiteral("zeigen"), kPanelColor);
     describe(cmdZeigen, QStringLiteral("cmdZeigen"),
              QStringLiteral("zeigen: Graphik aufbauen, Grenzen berechnen"));
     cmdZeigen->setGeometry(twipsRect(120, 360, 1515, 315));
 
-    cmdCls = makeButton(frmABC, QStringLiteral("löschen"), kPanel);
+    cmdCls = makeButton(frmABC, QStringLiteral("löschen"), kPanelColor);
     describe(cmdCls, QStringLiteral("cmdCls"), QStringLiteral("Graphik und Protokoll löschen"));
     cmdCls->setGeometry(twipsRect(120, 2340, 1515, 315));
 
-    const QFont times975 = designFont(kTimes, 9.75);
+    const QFont times975 = timesFont(9.75);
     const double valueTops[3] = {720, 1260, 1800};
     const double valueHeights[3] = {405, 390, 390};
     const char* values[3] = {"6", "10", "15"};
     const char* captions[3] = {"A=", "B=", "C="};
     for (int i = 0; i < 3; ++i) {
         const double top = valueTops[i];
-        txtMarke[i] = makeTextBox(
-            frmABC, {QString::fromLatin1(values[i]), designFont(kTimes, 14.25, true), {}, {}});
+        txtMarke[i] =
+            makeTextBox(frmABC, {QString::fromLatin1(values[i]), timesFont(14.25, true), {}, {}});
         describe(txtMarke[i], indexed("txtMarke", i), QStringLiteral("Markenwert ") + kLetters[i],
                  QStringLiteral("Markenwert eingeben"));
         txtMarke[i]->setGeometry(twipsRect(600, top, 675, valueHeights[i]));
 
-        cmdMarkeplus[i] = makeButton(frmABC, QStringLiteral("+"), kPanel, &times975);
+        cmdMarkeplus[i] = makeButton(frmABC, QStringLiteral("+"), kPanelColor, &times975);
         describe(cmdMarkeplus[i], indexed("cmdMarkeplus", i),
                  QStringLiteral("Plus-Knopf für Markenwert ") + kLetters[i]);
         cmdMarkeplus[i]->setGeometry(twipsRect(1320, top, 315, 225));
 
-        cmdMarkeMinus[i] = makeButton(frmABC, QStringLiteral("-"), kPanel, &times975);
+        cmdMarkeMinus[i] = makeButton(frmABC, QStringLiteral("-"), kPanelColor, &times975);
         describe(cmdMarkeMinus[i], indexed("cmdMarkeMinus", i),
                  QStringLiteral("Minus-Knopf für Markenwert ") + kLetters[i]);
         cmdMarkeMinus[i]->setGeometry(twipsRect(1320, top + 240, 315, 225));
 
-        Label1[i + 1] = makeLabel(frmABC, QString::fromLatin1(captions[i]),
-                                  designFont(kTimes, 14.25), kLegend, Qt::AlignLeft);
+        Label1[i + 1] = makeLabel(frmABC, QString::fromLatin1(captions[i]), timesFont(14.25),
+                                  kLegendColor, Qt::AlignLeft);
         describe(Label1[i + 1], indexed("Label1", i + 1),
                  QStringLiteral("Beschriftung ") + QString::fromLatin1(captions[i]));
         Label1[i + 1]->setGeometry(twipsRect(180, top + 60, 375, 375));
@@ -259,7 +169,7 @@ void Form1::buildDesign() {
     for (int k = 0; k < 3; ++k) {
         const PairRow& row = pairs[k];
         const QString caption = QString::fromLatin1(row.caption);
-        Label1[row.label] = makeLabel(frmABC, caption, times975, kLegend, Qt::AlignLeft);
+        Label1[row.label] = makeLabel(frmABC, caption, times975, kLegendColor, Qt::AlignLeft);
         describe(Label1[row.label], indexed("Label1", row.label),
                  QStringLiteral("Beschriftung ") + caption);
         Label1[row.label]->setGeometry(twipsRect(120, row.top, row.labelWidth, row.labelHeight));
@@ -272,7 +182,7 @@ void Form1::buildDesign() {
         panel->setGeometry(twipsRect(540, row.top, 555, 315));
         *panels[k] = panel;
 
-        TextBox* bound = makeTextBox(frmABC, {{}, std::nullopt, kPanel, {}});
+        TextBox* bound = makeTextBox(frmABC, {{}, std::nullopt, kPanelColor, {}});
         describe(bound, QString::fromLatin1(row.bound),
                  QStringLiteral("Grenze für das Paar ") + caption, QStringLiteral("stabil ab"));
         bound->setCursor(Qt::ArrowCursor);
@@ -280,11 +190,11 @@ void Form1::buildDesign() {
         *bounds[k] = bound;
     }
 
-    Label1[6] = makeLabel(frmABC, QStringLiteral("A, B, C"), times12, kLegend, Qt::AlignLeft);
+    Label1[6] = makeLabel(frmABC, QStringLiteral("A, B, C"), times12, kLegendColor, Qt::AlignLeft);
     describe(Label1[6], QStringLiteral("Label1(6)"), QStringLiteral("Beschriftung A, B, C"));
     Label1[6]->setGeometry(twipsRect(120, 5100, 915, 375));
 
-    StartABC = makeTextBox(frmABC, {{}, std::nullopt, kPanel, {}});
+    StartABC = makeTextBox(frmABC, {{}, std::nullopt, kPanelColor, {}});
     describe(StartABC, QStringLiteral("StartABC"),
              QStringLiteral("Grenze für alle drei Markenwerte"), QStringLiteral("jede Zahl ab"));
     StartABC->setGeometry(twipsRect(1140, 5100, 495, 315));
@@ -296,7 +206,7 @@ void Form1::buildDesign() {
     const double valueLabelWidths[3] = {435, 375, 435};
     const char* valueCaptions[3] = {"6c", "10c", "15c"};
     for (int i = 0; i < 3; ++i) {
-        auto* stamp = makePictureBox(picGraph, kPanel, false);
+        auto* stamp = makePictureBox(picGraph, kPanelColor, false);
         describe(stamp, indexed("Picture1", i),
                  QStringLiteral("Briefmarke für Markenwert ") + kLetters[i]);
         useDefaultFont(stamp);
@@ -316,11 +226,11 @@ void Form1::buildDesign() {
         stamp->placeChild(Label2[i], valueLabelLefts[i], 180, valueLabelWidths[i], 195);
     }
 
-    txtRechnung = makeMultiLine(
-        Picture1[2],
-        {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), designFont(kTimes, 14.25, true),
-         QColor(255, 0, 0), QColor(255, 255, 0), true, true},
-        false);
+    txtRechnung =
+        makeMultiLine(Picture1[2],
+                      {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), timesFont(14.25, true),
+                       QColor(255, 0, 0), QColor(255, 255, 0), true, true},
+                      false);
     describe(txtRechnung, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
     Picture1[2]->placeChild(txtRechnung, 120, 120, 1275, 1755);
 
