@@ -4,9 +4,8 @@
 #include <QHash>
 #include <QWidget>
 
-#include "form1.h"
 #include "gaps.h"
-#include "hints.h"
+#include "hintline.h"
 
 namespace frankierung {
 
@@ -31,9 +30,9 @@ QString trimmed(const std::string& text) {
 
 }  // namespace
 
-void describeForScreenReaders(Form1& form) {
+void describeForScreenReaders(QWidget& window) {
     QHash<QWidget*, QString> hints;
-    for (const ControlHint& h : controlHints(form)) {
+    for (const ControlHint& h : controlHints(window)) {
         QWidget* control = h.control;
         // The log's hint sits on its viewport, which screen readers never see on its own.
         if (auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget());

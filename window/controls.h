@@ -17,7 +17,6 @@
 
 namespace frankierung {
 
-
 [[nodiscard]] int twipsToPixels(double twips);
 // Edges are rounded, not the width, so adjacent controls stay adjacent.
 [[nodiscard]] QRect twipsRect(double left, double top, double width, double height);

@@ -63,10 +63,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(area);
     buildMenus();
     buildDesign();
+    stackControls();
     buildTabOrder();
     connectCommands();
     connectStampInput();
-    connectHints();
+    hint_->watch(*this);
     connectPairPanels();
     connectChart();
     describeForScreenReaders(*this);
@@ -141,11 +142,10 @@ void Form1::applyArrangement(const Arrangement& a) {
     place(cmdWie, a.cmdWie);
     place(cmdLoeschen, a.cmdLoeschen);
     place(txtLog, a.txtLog);
-    place(txtPos, a.txtPos);
-    setForeground(txtPos, kHintColor);
     picLegende->placeChildAt(Image1, a.image.left, a.image.top);
-    // A small window gives the right column and the hint line less room than their captions.
-    for (QWidget* w : std::initializer_list<QWidget*>{txtN, cmdWie, cmdLoeschen, txtPos}) {
+    hint_->arrange(a);
+    // A small window gives the right column less room than its captions.
+    for (QWidget* w : std::initializer_list<QWidget*>{txtN, cmdWie, cmdLoeschen}) {
         fitCaption(w);
     }
     arranged_ = true;

@@ -8,6 +8,7 @@
 
 #include "arrangement.h"
 #include "controls.h"
+#include "hintline.h"
 #include "picturebox.h"
 #include "survey.h"
 
@@ -80,7 +81,6 @@ public:
     TextBox* StartBC = nullptr;
     TextBox* StartCA = nullptr;
     TextBox* StartABC = nullptr;
-    MultiLineTextBox* txtPos = nullptr;
     MultiLineTextBox* txtLog = nullptr;
     MultiLineTextBox* txtRechnung = nullptr;
 
@@ -110,17 +110,20 @@ private:
     void buildDesign();
     void buildMenus();
     void buildTabOrder();
+    void stackControls();
     void applyArrangement(const Arrangement& a);
+    // The control of that object name; there is exactly one.
+    [[nodiscard]] QWidget* control(const char* name) const;
     void runSurvey();
 
     // Each group of handlers wires its own signals and event filters.
     void connectCommands();
     void connectStampInput();
-    void connectHints();
     void connectPairPanels();
     void connectChart();
 
     bool arranged_ = false;
+    HintLine* hint_ = nullptr;
     Survey survey_;
     bool running_ = false;
     bool runPending_ = false;

@@ -74,9 +74,8 @@ void Form1::picGraph_MouseDown(float X, float Y) {
 }
 
 void Form1::picGraph_MouseMove(float X, float Y) {
-    txtPos->setPlainText(QStringLiteral("N = ") +
-                         QString::fromStdString(signedNumberText(amountUnder(X))) +
-                         QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)"));
+    hint_->show(QStringLiteral("N = ") + QString::fromStdString(signedNumberText(amountUnder(X))) +
+                QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)"));
     if (zeichnet) {
         // The pen width is whatever the last rendering left.
         picGraph->canvas().line(letztesX, letztesY, X, Y);

@@ -19,13 +19,6 @@ namespace {
 
 const QString kLetters[3] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
 
-// Listed front to back; the first lies on top.
-void stackFrontToBack(std::initializer_list<QWidget*> widgets) {
-    for (auto it = std::rbegin(widgets); it != std::rend(widgets); ++it) {
-        (*it)->raise();
-    }
-}
-
 }  // namespace
 
 void Form1::buildDesign() {
@@ -52,16 +45,7 @@ void Form1::buildDesign() {
 
     // --- Right column, hint line, scroll bar ---
     const QFont times12 = timesFont(12);
-    txtPos = makeMultiLine(picContainer,
-                           {{},
-                            designFont(QStringLiteral("Courier"), 12, true),
-                            kPanelColor,
-                            QColor(0, 0, 0),
-                            true,
-                            false},
-                           false);
-    describe(txtPos, QStringLiteral("txtPos"), QStringLiteral("Hinweiszeile"));
-    picContainer->placeChild(txtPos, 2100, 8220, 5055, 375);
+    hint_ = new HintLine(picContainer, this);
 
     txtN = makeTextBox(picContainer, {QStringLiteral("N ="), times12, kWhite, {}, true, false});
     describe(txtN, QStringLiteral("txtN"), QStringLiteral("Beschriftung N ="));
@@ -233,50 +217,46 @@ void Form1::buildDesign() {
                       false);
     describe(txtRechnung, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
     Picture1[2]->placeChild(txtRechnung, 120, 120, 1275, 1755);
+}
 
-    // Controls with a hint get the mouse even without a button held.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             picLegende, frmABC, Image1, txtPruef, StartAB, StartBC, StartCA, StartABC, cmdZeigen,
-             cmdWie, txtMarke[0], txtMarke[1], txtMarke[2], cmdMarkeplus[0], cmdMarkeplus[1],
-             cmdMarkeplus[2], cmdMarkeMinus[0], cmdMarkeMinus[1], cmdMarkeMinus[2]}) {
-        w->setMouseTracking(true);
+void Form1::stackControls() {
+    // Within each container the control listed first lies in front.
+    const std::initializer_list<const char*> groups[] = {
+        {"txtPos", "cmdLoeschen", "cmdWie", "txtN", "txtPrüf", "txtLog", "hscn", "picLegende",
+         "picGraph"},
+        {"frmABC", "Image1"},
+        {"StartBC",
+         "StartABC",
+         "StartCA",
+         "StartAB",
+         "cmdMarkeMinus(2)",
+         "cmdMarkeplus(2)",
+         "cmdMarkeMinus(1)",
+         "cmdMarkeplus(1)",
+         "cmdMarkeMinus(0)",
+         "cmdMarkeplus(0)",
+         "cmdCls",
+         "picCA",
+         "picBC",
+         "picAB",
+         "cmdZeigen",
+         "txtMarke(0)",
+         "txtMarke(1)",
+         "txtMarke(2)",
+         "Label1(6)",
+         "Label1(5)",
+         "Label1(4)",
+         "Label1(0)",
+         "Label1(3)",
+         "Label1(2)",
+         "Label1(1)"},
+        {"Picture1(2)", "Picture1(1)", "Picture1(0)"},
+        {"txtRechnung", "Label2(2)"}};
+    for (const auto& group : groups) {
+        for (auto it = std::rbegin(group); it != std::rend(group); ++it) {
+            control(*it)->raise();
+        }
     }
-    txtLog->viewport()->setMouseTracking(true);
-    for (QLabel* label : Label1) {
-        label->setMouseTracking(true);
-    }
-
-    // --- Stacking: within each container the child listed first lies in front ---
-    stackFrontToBack(
-        {txtPos, cmdLoeschen, cmdWie, txtN, txtPruef, txtLog, hscn, picLegende, picGraph});
-    stackFrontToBack({frmABC, Image1});
-    stackFrontToBack({StartBC,
-                      StartABC,
-                      StartCA,
-                      StartAB,
-                      cmdMarkeMinus[2],
-                      cmdMarkeplus[2],
-                      cmdMarkeMinus[1],
-                      cmdMarkeplus[1],
-                      cmdMarkeMinus[0],
-                      cmdMarkeplus[0],
-                      cmdCls,
-                      picCA,
-                      picBC,
-                      picAB,
-                      cmdZeigen,
-                      txtMarke[0],
-                      txtMarke[1],
-                      txtMarke[2],
-                      Label1[6],
-                      Label1[5],
-                      Label1[4],
-                      Label1[0],
-                      Label1[3],
-                      Label1[2],
-                      Label1[1]});
-    stackFrontToBack({Picture1[2], Picture1[1], Picture1[0]});
-    stackFrontToBack({txtRechnung, Label2[2]});
 }
 
 void Form1::buildMenus() {
@@ -297,45 +277,49 @@ void Form1::buildMenus() {
 
 void Form1::buildTabOrder() {
     // Labels and the frame hold places in the designed order but never take the focus.
-    const std::initializer_list<QWidget*> order = {picContainer,
-                                                   hscn,
-                                                   picGraph,
-                                                   picLegende,
-                                                   txtMarke[2],
-                                                   txtMarke[1],
-                                                   txtMarke[0],
-                                                   cmdZeigen,
-                                                   picAB,
-                                                   picBC,
-                                                   picCA,
-                                                   cmdCls,
-                                                   Picture1[0],
-                                                   Picture1[1],
-                                                   Picture1[2],
-                                                   txtLog,
-                                                   txtPruef,
-                                                   txtN,
-                                                   cmdWie,
-                                                   cmdMarkeplus[0],
-                                                   cmdMarkeMinus[0],
-                                                   cmdMarkeplus[1],
-                                                   cmdMarkeMinus[1],
-                                                   cmdMarkeplus[2],
-                                                   cmdMarkeMinus[2],
-                                                   txtRechnung,
-                                                   StartAB,
-                                                   StartCA,
-                                                   StartABC,
-                                                   StartBC,
-                                                   cmdLoeschen,
-                                                   txtPos};
-    QWidget* previous = nullptr;
-    for (QWidget* w : order) {
-        if (previous != nullptr) {
-            setTabOrder(previous, w);
-        }
-        previous = w;
+    const char* const order[] = {"picContainer",
+                                 "hscn",
+                                 "picGraph",
+                                 "picLegende",
+                                 "txtMarke(2)",
+                                 "txtMarke(1)",
+                                 "txtMarke(0)",
+                                 "cmdZeigen",
+                                 "picAB",
+                                 "picBC",
+                                 "picCA",
+                                 "cmdCls",
+                                 "Picture1(0)",
+                                 "Picture1(1)",
+                                 "Picture1(2)",
+                                 "txtLog",
+                                 "txtPrüf",
+                                 "txtN",
+                                 "cmdWie",
+                                 "cmdMarkeplus(0)",
+                                 "cmdMarkeMinus(0)",
+                                 "cmdMarkeplus(1)",
+                                 "cmdMarkeMinus(1)",
+                                 "cmdMarkeplus(2)",
+                                 "cmdMarkeMinus(2)",
+                                 "txtRechnung",
+                                 "StartAB",
+                                 "StartCA",
+                                 "StartABC",
+                                 "StartBC",
+                                 "cmdLoeschen",
+                                 "txtPos"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(control(order[i - 1]), control(order[i]));
     }
+}
+
+QWidget* Form1::control(const char* name) const {
+    auto* w = findChild<QWidget*>(QString::fromUtf8(name));
+    if (w == nullptr) {
+        qFatal("No control named %s", name);
+    }
+    return w;
 }
 
 }  // namespace frankierung

@@ -59,7 +59,7 @@ void Form1::cmdMarkeplus_Click(int Index) {
     const double value = numericValue(text.toStdString());
     const double next = value + 1;
     if (!stepTakes(value, next)) {
-        txtPos->setPlainText(tooLargeMessage(Index, text, "Erhöhen"));
+        hint_->show(tooLargeMessage(Index, text, "Erhöhen"));
         return;
     }
     txtMarke[Index]->setText(QString::fromStdString(signedNumberText(next)));
@@ -73,7 +73,7 @@ void Form1::cmdMarkeMinus_Click(int Index) {
     }
     const double next = value - 1;
     if (!stepTakes(value, next)) {
-        txtPos->setPlainText(tooLargeMessage(Index, text, "Verringern"));
+        hint_->show(tooLargeMessage(Index, text, "Verringern"));
         return;
     }
     txtMarke[Index]->setText(QString::fromStdString(signedNumberText(next)));

@@ -27,7 +27,7 @@ void Form1::showPairLine(int first, int second, int third, const TextBox* bound,
     const std::string s = textOf(bound);
     const PairLine line = pairInfoLine(
         {a, b, c, s}, {kNames[first], kNames[second], kNames[third], boundName, boundLabel});
-    txtPos->setPlainText(QString::fromStdString(line.text));
+    hint_->show(QString::fromStdString(line.text));
 }
 
 void Form1::picAB_MouseMove() {

@@ -2,7 +2,7 @@
 // chart as a board, the stamps dragged along it and the scroll bar.
 #include <QScrollBar>
 
-#include "hints.h"
+#include "hintline.h"
 #include "window.h"
 
 namespace frankierung {
