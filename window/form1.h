@@ -20,6 +20,8 @@ class QScrollBar;
 
 namespace frankierung {
 
+class StampInputs;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -74,7 +76,6 @@ public:
     PictureBox* picCA = nullptr;
     std::array<PictureBox*, 3> Picture1{};
 
-    std::array<TextBox*, 3> txtMarke{};
     TextBox* txtPruef = nullptr;  // objectName "txtPrüf"
     TextBox* txtN = nullptr;
     TextBox* StartAB = nullptr;
@@ -84,8 +85,6 @@ public:
     MultiLineTextBox* txtLog = nullptr;
     MultiLineTextBox* txtRechnung = nullptr;
 
-    std::array<CommandButton*, 3> cmdMarkeplus{};
-    std::array<CommandButton*, 3> cmdMarkeMinus{};
     CommandButton* cmdZeigen = nullptr;
     CommandButton* cmdCls = nullptr;
     CommandButton* cmdLoeschen = nullptr;
@@ -113,7 +112,7 @@ private:
     void stackControls();
     void applyArrangement(const Arrangement& a);
     // The control of that object name; there is exactly one.
-    [[nodiscard]] QWidget* control(const char* name) const;
+    [[nodiscard]] QWidget* control(const QString& name) const;
     void runSurvey();
 
     // Each group of handlers wires its own signals and event filters.
@@ -124,6 +123,7 @@ private:
 
     bool arranged_ = false;
     HintLine* hint_ = nullptr;
+    StampInputs* stamps_ = nullptr;
     Survey survey_;
     bool running_ = false;
     bool runPending_ = false;

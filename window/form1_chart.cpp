@@ -8,6 +8,7 @@
 
 #include "form1.h"
 #include "numbertext.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
@@ -107,8 +108,8 @@ void Form1::picGraph_DragOver(int sourceIndex, float X, float Y) {
     }
     const auto i = static_cast<std::size_t>(sourceIndex);
     // Runs txtMarke_Change, which puts the picture at the whole amount ...
-    txtMarke[i]->setText(
-        QString::fromStdString(plainNumberText(static_cast<std::int64_t>(amountUnder(X)))));
+    stamps_->setText(sourceIndex, QString::fromStdString(
+                                      plainNumberText(static_cast<std::int64_t>(amountUnder(X)))));
     // ... before it follows the pointer exactly.
     picGraph->placeChildAt(Picture1[i], X, Y);
 }

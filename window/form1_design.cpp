@@ -12,14 +12,11 @@
 #include "chartrenderer.h"
 #include "design.h"
 #include "form1.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
-namespace {
-
-const QString kLetters[3] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-
-}  // namespace
+namespace {}  // namespace
 
 void Form1::buildDesign() {
     auto* area = centralWidget();
@@ -103,36 +100,9 @@ void Form1::buildDesign() {
     describe(cmdCls, QStringLiteral("cmdCls"), QStringLiteral("Graphik und Protokoll löschen"));
     cmdCls->setGeometry(twipsRect(120, 2340, 1515, 315));
 
+    stamps_ = new StampInputs(frmABC, this);
+
     const QFont times975 = timesFont(9.75);
-    const double valueTops[3] = {720, 1260, 1800};
-    const double valueHeights[3] = {405, 390, 390};
-    const char* values[3] = {"6", "10", "15"};
-    const char* captions[3] = {"A=", "B=", "C="};
-    for (int i = 0; i < 3; ++i) {
-        const double top = valueTops[i];
-        txtMarke[i] =
-            makeTextBox(frmABC, {QString::fromLatin1(values[i]), timesFont(14.25, true), {}, {}});
-        describe(txtMarke[i], indexed("txtMarke", i), QStringLiteral("Markenwert ") + kLetters[i],
-                 QStringLiteral("Markenwert eingeben"));
-        txtMarke[i]->setGeometry(twipsRect(600, top, 675, valueHeights[i]));
-
-        cmdMarkeplus[i] = makeButton(frmABC, QStringLiteral("+"), kPanelColor, &times975);
-        describe(cmdMarkeplus[i], indexed("cmdMarkeplus", i),
-                 QStringLiteral("Plus-Knopf für Markenwert ") + kLetters[i]);
-        cmdMarkeplus[i]->setGeometry(twipsRect(1320, top, 315, 225));
-
-        cmdMarkeMinus[i] = makeButton(frmABC, QStringLiteral("-"), kPanelColor, &times975);
-        describe(cmdMarkeMinus[i], indexed("cmdMarkeMinus", i),
-                 QStringLiteral("Minus-Knopf für Markenwert ") + kLetters[i]);
-        cmdMarkeMinus[i]->setGeometry(twipsRect(1320, top + 240, 315, 225));
-
-        Label1[i + 1] = makeLabel(frmABC, QString::fromLatin1(captions[i]), timesFont(14.25),
-                                  kLegendColor, Qt::AlignLeft);
-        describe(Label1[i + 1], indexed("Label1", i + 1),
-                 QStringLiteral("Beschriftung ") + QString::fromLatin1(captions[i]));
-        Label1[i + 1]->setGeometry(twipsRect(180, top + 60, 375, 375));
-    }
-
     // Pair rows: label, coloured panel, bound box.
     struct PairRow {
         int label;
@@ -192,7 +162,8 @@ void Form1::buildDesign() {
     for (int i = 0; i < 3; ++i) {
         auto* stamp = makePictureBox(picGraph, kPanelColor, false);
         describe(stamp, indexed("Picture1", i),
-                 QStringLiteral("Briefmarke für Markenwert ") + kLetters[i]);
+                 QStringLiteral("Briefmarke für Markenwert ") +
+                     QString::fromLatin1(kStampNames[static_cast<std::size_t>(i)]));
         useDefaultFont(stamp);
         stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
         stamp->setCursor(Qt::SizeAllCursor);
@@ -206,7 +177,8 @@ void Form1::buildDesign() {
             makeLabel(stamp, QString::fromLatin1(valueCaptions[i]),
                       designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
         describe(Label2[i], indexed("Label2", i),
-                 QStringLiteral("Wert der Briefmarke ") + kLetters[i]);
+                 QStringLiteral("Wert der Briefmarke ") +
+                     QString::fromLatin1(kStampNames[static_cast<std::size_t>(i)]));
         stamp->placeChild(Label2[i], valueLabelLefts[i], 180, valueLabelWidths[i], 195);
     }
 
@@ -220,40 +192,17 @@ void Form1::buildDesign() {
 }
 
 void Form1::stackControls() {
-    // Within each container the control listed first lies in front.
-    const std::initializer_list<const char*> groups[] = {
-        {"txtPos", "cmdLoeschen", "cmdWie", "txtN", "txtPrüf", "txtLog", "hscn", "picLegende",
-         "picGraph"},
-        {"frmABC", "Image1"},
-        {"StartBC",
-         "StartABC",
-         "StartCA",
-         "StartAB",
-         "cmdMarkeMinus(2)",
-         "cmdMarkeplus(2)",
-         "cmdMarkeMinus(1)",
-         "cmdMarkeplus(1)",
-         "cmdMarkeMinus(0)",
-         "cmdMarkeplus(0)",
-         "cmdCls",
-         "picCA",
-         "picBC",
-         "picAB",
-         "cmdZeigen",
-         "txtMarke(0)",
-         "txtMarke(1)",
-         "txtMarke(2)",
-         "Label1(6)",
-         "Label1(5)",
-         "Label1(4)",
-         "Label1(0)",
-         "Label1(3)",
-         "Label1(2)",
-         "Label1(1)"},
-        {"Picture1(2)", "Picture1(1)", "Picture1(0)"},
-        {"txtRechnung", "Label2(2)"}};
-    for (const auto& group : groups) {
-        for (auto it = std::rbegin(group); it != std::rend(group); ++it) {
+    // Within each container the control named first lies in front.
+    const char* const groups[] = {
+        "txtPos cmdLoeschen cmdWie txtN txtPrüf txtLog hscn picLegende picGraph", "frmABC Image1",
+        "StartBC StartABC StartCA StartAB cmdMarkeMinus(2) cmdMarkeplus(2) cmdMarkeMinus(1) "
+        "cmdMarkeplus(1) cmdMarkeMinus(0) cmdMarkeplus(0) cmdCls picCA picBC picAB cmdZeigen "
+        "txtMarke(0) txtMarke(1) txtMarke(2) Label1(6) Label1(5) Label1(4) Label1(0) Label1(3) "
+        "Label1(2) Label1(1)",
+        "Picture1(2) Picture1(1) Picture1(0)", "txtRechnung Label2(2)"};
+    for (const char* group : groups) {
+        const QStringList names = QString::fromUtf8(group).split(QLatin1Char(' '));
+        for (auto it = names.crbegin(); it != names.crend(); ++it) {
             control(*it)->raise();
         }
     }
@@ -277,47 +226,23 @@ void Form1::buildMenus() {
 
 void Form1::buildTabOrder() {
     // Labels and the frame hold places in the designed order but never take the focus.
-    const char* const order[] = {"picContainer",
-                                 "hscn",
-                                 "picGraph",
-                                 "picLegende",
-                                 "txtMarke(2)",
-                                 "txtMarke(1)",
-                                 "txtMarke(0)",
-                                 "cmdZeigen",
-                                 "picAB",
-                                 "picBC",
-                                 "picCA",
-                                 "cmdCls",
-                                 "Picture1(0)",
-                                 "Picture1(1)",
-                                 "Picture1(2)",
-                                 "txtLog",
-                                 "txtPrüf",
-                                 "txtN",
-                                 "cmdWie",
-                                 "cmdMarkeplus(0)",
-                                 "cmdMarkeMinus(0)",
-                                 "cmdMarkeplus(1)",
-                                 "cmdMarkeMinus(1)",
-                                 "cmdMarkeplus(2)",
-                                 "cmdMarkeMinus(2)",
-                                 "txtRechnung",
-                                 "StartAB",
-                                 "StartCA",
-                                 "StartABC",
-                                 "StartBC",
-                                 "cmdLoeschen",
-                                 "txtPos"};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
+    const QStringList order =
+        QStringLiteral(
+            "picContainer hscn picGraph picLegende txtMarke(2) txtMarke(1) txtMarke(0) cmdZeigen "
+            "picAB picBC picCA cmdCls Picture1(0) Picture1(1) Picture1(2) txtLog txtPrüf txtN "
+            "cmdWie "
+            "cmdMarkeplus(0) cmdMarkeMinus(0) cmdMarkeplus(1) cmdMarkeMinus(1) cmdMarkeplus(2) "
+            "cmdMarkeMinus(2) txtRechnung StartAB StartCA StartABC StartBC cmdLoeschen txtPos")
+            .split(QLatin1Char(' '));
+    for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(control(order[i - 1]), control(order[i]));
     }
 }
 
-QWidget* Form1::control(const char* name) const {
-    auto* w = findChild<QWidget*>(QString::fromUtf8(name));
+QWidget* Form1::control(const QString& name) const {
+    auto* w = findChild<QWidget*>(name);
     if (w == nullptr) {
-        qFatal("No control named %s", name);
+        qFatal("No control named %s", qUtf8Printable(name));
     }
     return w;
 }

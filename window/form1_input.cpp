@@ -1,31 +1,16 @@
 // The stamp values: typed, stepped with "+" and "-", or set by code; every change of a text
 // moves its stamp picture and clears the pair panels.
-#include <QPushButton>
 #include <cmath>
 #include <limits>
 
+#include "design.h"
 #include "form1.h"
 #include "numbertext.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
 namespace {
-
-constexpr const char* kBoxNames[3] = {"A", "B", "C"};
-constexpr int kMaxNumberTextLength = 64;
-
-// A step that is lost (the value too large for a whole step) or leads out of the finite
-// numbers would write a text that says nothing new, or "inf".
-bool stepTakes(double from, double to) {
-    return std::isfinite(to) && to != from;
-}
-
-QString tooLargeMessage(int index, const QString& text, const char* step) {
-    return QStringLiteral("%1: „%2“ ist zu groß zum %3.")
-        .arg(QString::fromLatin1(kBoxNames[index]),
-             QString::fromStdString(shortenedForMessage(text.trimmed().toStdString())),
-             QString::fromUtf8(step));
-}
 
 // Chart units are single precision. Beyond that range the value becomes an infinity, which
 // the chart keeps off screen; a plain cast would be undefined there.
@@ -40,50 +25,29 @@ double chartUnits(double value) {
 }  // namespace
 
 void Form1::connectStampInput() {
-    // No number needs more; 10,000 characters froze the window inside the toolkit for seconds.
-    for (TextBox* box : {txtMarke[0], txtMarke[1], txtMarke[2], txtPruef}) {
-        box->setMaxLength(kMaxNumberTextLength);
-    }
-    for (int i = 0; i < 3; ++i) {
-        connect(cmdMarkeplus[i], &QPushButton::clicked, this, [this, i] { cmdMarkeplus_Click(i); });
-        connect(cmdMarkeMinus[i], &QPushButton::clicked, this,
-                [this, i] { cmdMarkeMinus_Click(i); });
-        // Emitted inside setText and for each keystroke that changes the text, never when the
-        // text stays the same: the change handler runs inside every assignment.
-        connect(txtMarke[i], &QLineEdit::textChanged, this, [this, i] { txtMarke_Change(i); });
-    }
+    txtPruef->setMaxLength(kMaxNumberTextLength);
+    connect(stamps_, &StampInputs::plusClicked, this, &Form1::cmdMarkeplus_Click);
+    connect(stamps_, &StampInputs::minusClicked, this, &Form1::cmdMarkeMinus_Click);
+    connect(stamps_, &StampInputs::changed, this, &Form1::txtMarke_Change);
 }
 
 void Form1::cmdMarkeplus_Click(int Index) {
-    const QString text = txtMarke[Index]->text();
-    const double value = numericValue(text.toStdString());
-    const double next = value + 1;
-    if (!stepTakes(value, next)) {
-        hint_->show(tooLargeMessage(Index, text, "Erhöhen"));
-        return;
+    if (const QString refusal = stamps_->step(Index, +1); !refusal.isEmpty()) {
+        hint_->show(refusal);
     }
-    txtMarke[Index]->setText(QString::fromStdString(signedNumberText(next)));
 }
 
 void Form1::cmdMarkeMinus_Click(int Index) {
-    const QString text = txtMarke[Index]->text();
-    const double value = numericValue(text.toStdString());
-    if (!(value > 1)) {
-        return;
+    if (const QString refusal = stamps_->step(Index, -1); !refusal.isEmpty()) {
+        hint_->show(refusal);
     }
-    const double next = value - 1;
-    if (!stepTakes(value, next)) {
-        hint_->show(tooLargeMessage(Index, text, "Verringern"));
-        return;
-    }
-    txtMarke[Index]->setText(QString::fromStdString(signedNumberText(next)));
 }
 
 void Form1::txtMarke_Change(int Index) {
     picAB->canvas().cls();
     picBC->canvas().cls();
     picCA->canvas().cls();
-    const QString text = txtMarke[Index]->text();
+    const QString text = stamps_->text(Index);
     Label2[Index]->setText(text + QStringLiteral("c"));
     picGraph->setChildLeft(Picture1[Index], chartUnits(numericValue(text.toStdString())));
 }

@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "numbertext.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
@@ -59,7 +60,8 @@ void Form1::Form_Load() {
 
     picContainer->setChildLeft(picGraph, 16);
     for (std::size_t k = 0; k < Picture1.size(); ++k) {
-        picGraph->setChildLeft(Picture1[k], numericValue(txtMarke[k]->text().toStdString()));
+        picGraph->setChildLeft(Picture1[k],
+                               numericValue(stamps_->text(static_cast<int>(k)).toStdString()));
     }
     const QColor light(240, 240, 240);
     setBackground(txtLog, light);

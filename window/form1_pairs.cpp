@@ -1,6 +1,7 @@
 // The pair panels: moving over one shows its pair's divisor, multiple and three-value bound.
 #include "form1.h"
 #include "pairinfo.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
@@ -21,9 +22,9 @@ void Form1::connectPairPanels() {
 void Form1::showPairLine(int first, int second, int third, const TextBox* bound,
                          const char* boundName, const char* boundLabel) {
     static constexpr std::string_view kNames[3] = {"A", "B", "C"};
-    const std::string a = textOf(txtMarke[first]);
-    const std::string b = textOf(txtMarke[second]);
-    const std::string c = textOf(txtMarke[third]);
+    const std::string a = stamps_->text(first).toStdString();
+    const std::string b = stamps_->text(second).toStdString();
+    const std::string c = stamps_->text(third).toStdString();
     const std::string s = textOf(bound);
     const PairLine line = pairInfoLine(
         {a, b, c, s}, {kNames[first], kNames[second], kNames[third], boundName, boundLabel});

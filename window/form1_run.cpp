@@ -3,6 +3,7 @@
 #include "chartrenderer.h"
 #include "form1.h"
 #include "runsinks.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
@@ -20,10 +21,10 @@ void Form1::cmdZeigen_Click() {
 }
 
 void Form1::runSurvey() {
-    StampBoxes boxes({txtMarke[0], txtMarke[1], txtMarke[2]}, txtPruef);
+    StampBoxes boxes(*stamps_, txtPruef);
     WindowRunSink window({.patience = txtRechnung,
                           .pairPanels = {picAB, picBC, picCA},
-                          .stamps = {txtMarke[0], txtMarke[1], txtMarke[2]},
+                          .stamps = stamps_,
                           .bounds = {StartAB, StartBC, StartCA, StartABC},
                           .messageParent = this});
     ChartRenderer chart(picGraph->canvas());

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "picturebox.h"
+#include "stampinputs.h"
 
 namespace frankierung {
 
@@ -18,11 +19,11 @@ QString fromStd(std::string_view s) {
 }  // namespace
 
 std::string StampBoxes::stampText(int index) const {
-    return stamps_.at(static_cast<std::size_t>(index))->text().toStdString();
+    return stamps_.text(index).toStdString();
 }
 
 void StampBoxes::setStampText(int index, const std::string& text) {
-    stamps_.at(static_cast<std::size_t>(index))->setText(fromStd(text));
+    stamps_.setText(index, fromStd(text));
 }
 
 std::string StampBoxes::targetText() const {
@@ -68,8 +69,9 @@ void WindowRunSink::pairRowsStarting() {
             continue;
         }
         panel->canvas().cls();
-        panel->canvas().print(c_.stamps[i]->text() + QLatin1Char('-') +
-                              c_.stamps[(i + 1) % 3]->text());
+        const int first = static_cast<int>(i);
+        panel->canvas().print(c_.stamps->text(first) + QLatin1Char('-') +
+                              c_.stamps->text((first + 1) % 3));
     }
 }
 

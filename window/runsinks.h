@@ -16,18 +16,18 @@ class QWidget;
 namespace frankierung {
 
 class PictureBox;
+class StampInputs;
 
 // The stamp boxes and the amount box. Setting a text runs the box's change handling at once.
 class StampBoxes final : public SurveyBoxes {
 public:
-    StampBoxes(std::array<QLineEdit*, 3> stamps, QLineEdit* target)
-        : stamps_(stamps), target_(target) {}
+    StampBoxes(StampInputs& stamps, QLineEdit* target) : stamps_(stamps), target_(target) {}
     [[nodiscard]] std::string stampText(int index) const override;
     void setStampText(int index, const std::string& text) override;
     [[nodiscard]] std::string targetText() const override;
 
 private:
-    std::array<QLineEdit*, 3> stamps_;
+    StampInputs& stamps_;
     QLineEdit* target_;
 };
 
@@ -49,7 +49,7 @@ public:
     struct Controls {
         QWidget* patience = nullptr;  // shown while a run works
         std::array<PictureBox*, 3> pairPanels{};
-        std::array<QLineEdit*, 3> stamps{};
+        const StampInputs* stamps = nullptr;
         std::array<QLineEdit*, 4> bounds{};  // the three pairs, then all three
         QWidget* messageParent = nullptr;
     };
