@@ -20,6 +20,7 @@ class QScrollBar;
 
 namespace frankierung {
 
+class PairPanels;
 class StampInputs;
 
 class Form1 : public QMainWindow {
@@ -71,17 +72,10 @@ public:
     PictureBox* picContainer = nullptr;
     PictureBox* picLegende = nullptr;
     PictureBox* picGraph = nullptr;
-    PictureBox* picAB = nullptr;
-    PictureBox* picBC = nullptr;
-    PictureBox* picCA = nullptr;
     std::array<PictureBox*, 3> Picture1{};
 
     TextBox* txtPruef = nullptr;  // objectName "txtPrüf"
     TextBox* txtN = nullptr;
-    TextBox* StartAB = nullptr;
-    TextBox* StartBC = nullptr;
-    TextBox* StartCA = nullptr;
-    TextBox* StartABC = nullptr;
     MultiLineTextBox* txtLog = nullptr;
     MultiLineTextBox* txtRechnung = nullptr;
 
@@ -90,7 +84,6 @@ public:
     CommandButton* cmdLoeschen = nullptr;
     CommandButton* cmdWie = nullptr;
 
-    std::array<QLabel*, 7> Label1{};
     std::array<QLabel*, 3> Label2{};
     QGroupBox* frmABC = nullptr;
     ImageBox* Image1 = nullptr;
@@ -124,6 +117,7 @@ private:
     bool arranged_ = false;
     HintLine* hint_ = nullptr;
     StampInputs* stamps_ = nullptr;
+    PairPanels* pairs_ = nullptr;
     Survey survey_;
     bool running_ = false;
     bool runPending_ = false;
@@ -144,9 +138,6 @@ private:
     void stampReleased(int index);
 
     // --- hints, stamp input and pair panels state ---
-    // Writes the line of the pair (first, second) with the remaining value, or what is wrong.
-    void showPairLine(int first, int second, int third, const TextBox* bound, const char* boundName,
-                      const char* boundLabel);
 };
 
 // The screen's area that a window may cover (without panels), in logical pixels.

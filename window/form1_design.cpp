@@ -12,6 +12,7 @@
 #include "chartrenderer.h"
 #include "design.h"
 #include "form1.h"
+#include "pairpanels.h"
 #include "stampinputs.h"
 
 namespace frankierung {
@@ -102,56 +103,7 @@ void Form1::buildDesign() {
 
     stamps_ = new StampInputs(frmABC, this);
 
-    const QFont times975 = timesFont(9.75);
-    // Pair rows: label, coloured panel, bound box.
-    struct PairRow {
-        int label;
-        const char* caption;
-        double top;
-        double labelWidth, labelHeight;
-        QColor color;
-        const char* panel;
-        const char* bound;
-    };
-    const PairRow pairs[3] = {
-        {0, "A, B", 3660, 375, 255, QColor(0, 0, 0), "picAB", "StartAB"},
-        {4, "B, C", 4080, 435, 375, QColor(0, 0, 192), "picBC", "StartBC"},
-        {5, "C, A", 4500, 435, 375, QColor(255, 0, 0), "picCA", "StartCA"},
-    };
-    PictureBox** panels[3] = {&picAB, &picBC, &picCA};
-    TextBox** bounds[3] = {&StartAB, &StartBC, &StartCA};
-    for (int k = 0; k < 3; ++k) {
-        const PairRow& row = pairs[k];
-        const QString caption = QString::fromLatin1(row.caption);
-        Label1[row.label] = makeLabel(frmABC, caption, times975, kLegendColor, Qt::AlignLeft);
-        describe(Label1[row.label], indexed("Label1", row.label),
-                 QStringLiteral("Beschriftung ") + caption);
-        Label1[row.label]->setGeometry(twipsRect(120, row.top, row.labelWidth, row.labelHeight));
-
-        PictureBox* panel = makePictureBox(frmABC, row.color, true);
-        describe(panel, QString::fromLatin1(row.panel), QStringLiteral("Paarfeld ") + caption);
-        panel->canvas().setForeColor(kWhite);
-        panel->setCursor(Qt::ArrowCursor);
-        panel->setMouseTracking(true);
-        panel->setGeometry(twipsRect(540, row.top, 555, 315));
-        *panels[k] = panel;
-
-        TextBox* bound = makeTextBox(frmABC, {{}, std::nullopt, kPanelColor, {}});
-        describe(bound, QString::fromLatin1(row.bound),
-                 QStringLiteral("Grenze für das Paar ") + caption, QStringLiteral("stabil ab"));
-        bound->setCursor(Qt::ArrowCursor);
-        bound->setGeometry(twipsRect(1140, row.top, 495, 315));
-        *bounds[k] = bound;
-    }
-
-    Label1[6] = makeLabel(frmABC, QStringLiteral("A, B, C"), times12, kLegendColor, Qt::AlignLeft);
-    describe(Label1[6], QStringLiteral("Label1(6)"), QStringLiteral("Beschriftung A, B, C"));
-    Label1[6]->setGeometry(twipsRect(120, 5100, 915, 375));
-
-    StartABC = makeTextBox(frmABC, {{}, std::nullopt, kPanelColor, {}});
-    describe(StartABC, QStringLiteral("StartABC"),
-             QStringLiteral("Grenze für alle drei Markenwerte"), QStringLiteral("jede Zahl ab"));
-    StartABC->setGeometry(twipsRect(1140, 5100, 495, 315));
+    pairs_ = new PairPanels(frmABC, *stamps_, this);
 
     // --- Stamp pictures on the chart ---
     const double stampLefts[3] = {60, 1380, 2880};

@@ -6,6 +6,7 @@
 #include "design.h"
 #include "form1.h"
 #include "numbertext.h"
+#include "pairpanels.h"
 #include "stampinputs.h"
 
 namespace frankierung {
@@ -44,9 +45,7 @@ void Form1::cmdMarkeMinus_Click(int Index) {
 }
 
 void Form1::txtMarke_Change(int Index) {
-    picAB->canvas().cls();
-    picBC->canvas().cls();
-    picCA->canvas().cls();
+    pairs_->clear();
     const QString text = stamps_->text(Index);
     Label2[Index]->setText(text + QStringLiteral("c"));
     picGraph->setChildLeft(Picture1[Index], chartUnits(numericValue(text.toStdString())));

@@ -2,6 +2,7 @@
 #include "accessibility.h"
 #include "chartrenderer.h"
 #include "form1.h"
+#include "pairpanels.h"
 #include "runsinks.h"
 #include "stampinputs.h"
 
@@ -22,16 +23,12 @@ void Form1::cmdZeigen_Click() {
 
 void Form1::runSurvey() {
     StampBoxes boxes(*stamps_, txtPruef);
-    WindowRunSink window({.patience = txtRechnung,
-                          .pairPanels = {picAB, picBC, picCA},
-                          .stamps = stamps_,
-                          .bounds = {StartAB, StartBC, StartCA, StartABC},
-                          .messageParent = this});
+    WindowRunSink window({.patience = txtRechnung, .messageParent = this});
     ChartRenderer chart(picGraph->canvas());
     LogBox logBox(txtLog);
     LogSink log(logBox);
     AccessibleSummary summary(picGraph);
-    SinkList sinks({&window, &chart, &log, &summary});
+    SinkList sinks({&window, pairs_, &chart, &log, &summary});
     survey_.run(boxes, sinks);
 }
 

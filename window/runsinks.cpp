@@ -61,29 +61,6 @@ void WindowRunSink::runStarted() {
     }
 }
 
-void WindowRunSink::pairRowsStarting() {
-    // Each panel shows its pair as the boxes hold them, e.g. "6-10".
-    for (std::size_t i = 0; i < 3; ++i) {
-        PictureBox* panel = c_.pairPanels[i];
-        if (panel == nullptr) {
-            continue;
-        }
-        panel->canvas().cls();
-        const int first = static_cast<int>(i);
-        panel->canvas().print(c_.stamps->text(first) + QLatin1Char('-') +
-                              c_.stamps->text((first + 1) % 3));
-    }
-}
-
-void WindowRunSink::pairRow(Row row, Amount, Amount, const std::string& boundText,
-                            std::span<const Amount>) {
-    c_.bounds.at(pairIndex(row))->setText(fromStd(boundText));
-}
-
-void WindowRunSink::tripleBound(const std::string& text) {
-    c_.bounds[3]->setText(fromStd(text));
-}
-
 void WindowRunSink::runEnded() {
     if (c_.patience != nullptr) {
         c_.patience->setVisible(false);

@@ -48,9 +48,6 @@ class WindowRunSink final : public SurveySink {
 public:
     struct Controls {
         QWidget* patience = nullptr;  // shown while a run works
-        std::array<PictureBox*, 3> pairPanels{};
-        const StampInputs* stamps = nullptr;
-        std::array<QLineEdit*, 4> bounds{};  // the three pairs, then all three
         QWidget* messageParent = nullptr;
     };
     explicit WindowRunSink(Controls controls) : c_(controls) {}
@@ -58,10 +55,6 @@ public:
     void processEvents() override;
     void refused(const std::string& message) override;
     void runStarted() override;
-    void pairRowsStarting() override;
-    void pairRow(Row row, Amount p, Amount q, const std::string& boundText,
-                 std::span<const Amount> marks) override;
-    void tripleBound(const std::string& text) override;
     void runEnded() override;
 
     // Pending events are let through at most this often within a run; the first time always.
