@@ -13,6 +13,7 @@
 
 #include "accessibility.h"
 #include "design.h"
+#include "logcolumn.h"
 
 // The pictures live in a static library; without this their resource would be dropped at link.
 static void initPictures() {
@@ -137,17 +138,9 @@ void Form1::applyArrangement(const Arrangement& a) {
     };
     place(hscn, a.scrollBar);
     picLegende->placeChildAt(frmABC, a.frame.left, a.frame.top);
-    place(txtN, a.txtN);
-    place(txtPruef, a.txtPruef);
-    place(cmdWie, a.cmdWie);
-    place(cmdLoeschen, a.cmdLoeschen);
-    place(txtLog, a.txtLog);
+    column_->arrange(a);
     picLegende->placeChildAt(Image1, a.image.left, a.image.top);
     hint_->arrange(a);
-    // A small window gives the right column less room than its captions.
-    for (QWidget* w : std::initializer_list<QWidget*>{txtN, cmdWie, cmdLoeschen}) {
-        fitCaption(w);
-    }
     arranged_ = true;
 }
 

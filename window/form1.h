@@ -20,6 +20,7 @@ class QScrollBar;
 
 namespace frankierung {
 
+class LogColumn;
 class PairPanels;
 class StampInputs;
 
@@ -74,15 +75,10 @@ public:
     PictureBox* picGraph = nullptr;
     std::array<PictureBox*, 3> Picture1{};
 
-    TextBox* txtPruef = nullptr;  // objectName "txtPrüf"
-    TextBox* txtN = nullptr;
-    MultiLineTextBox* txtLog = nullptr;
     MultiLineTextBox* txtRechnung = nullptr;
 
     CommandButton* cmdZeigen = nullptr;
     CommandButton* cmdCls = nullptr;
-    CommandButton* cmdLoeschen = nullptr;
-    CommandButton* cmdWie = nullptr;
 
     std::array<QLabel*, 3> Label2{};
     QGroupBox* frmABC = nullptr;
@@ -118,6 +114,7 @@ private:
     HintLine* hint_ = nullptr;
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
+    LogColumn* column_ = nullptr;
     Survey survey_;
     bool running_ = false;
     bool runPending_ = false;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "form1.h"
+#include "logcolumn.h"
 #include "numbertext.h"
 #include "stampinputs.h"
 
@@ -71,7 +72,7 @@ void Form1::picGraph_MouseDown(float X, float Y) {
     picGraph->canvas().setForeColor(kNoteColor);
     letztesX = X;
     letztesY = Y;
-    txtPruef->setText(QString::fromStdString(signedNumberText(amountUnder(X))));
+    column_->setAmount(QString::fromStdString(signedNumberText(amountUnder(X))));
 }
 
 void Form1::picGraph_MouseMove(float X, float Y) {

@@ -5,14 +5,15 @@
 #include <QPushButton>
 
 #include "form1.h"
+#include "logcolumn.h"
 
 namespace frankierung {
 
 void Form1::connectCommands() {
     connect(cmdZeigen, &QPushButton::clicked, this, [this] { cmdZeigen_Click(); });
     connect(cmdCls, &QPushButton::clicked, this, [this] { cmdCls_Click(); });
-    connect(cmdLoeschen, &QPushButton::clicked, this, [this] { cmdLoeschen_Click(); });
-    connect(cmdWie, &QPushButton::clicked, this, [this] { cmdWie_Click(); });
+    connect(column_, &LogColumn::clearClicked, this, &Form1::cmdLoeschen_Click);
+    connect(column_, &LogColumn::showClicked, this, &Form1::cmdWie_Click);
     connect(cmdEnde, &QAction::triggered, this, [this] { cmdEnde_Click(); });
     connect(cmdAlles, &QAction::triggered, this, [this] { cmdAlles_Click(); });
     connect(cmdZeichnen, &QAction::triggered, this, [this] { cmdZeichnen_Click(); });
@@ -21,12 +22,11 @@ void Form1::connectCommands() {
 
 void Form1::cmdCls_Click() {
     picGraph->canvas().cls();
-    // The box keeps a CR LF as one line break.
-    txtLog->setPlainText(QStringLiteral("\n"));
+    column_->clearLog();
 }
 
 void Form1::cmdLoeschen_Click() {
-    txtLog->setPlainText(QStringLiteral("\n"));
+    column_->clearLog();
 }
 
 void Form1::cmdWie_Click() {

@@ -12,6 +12,7 @@
 #include "chartrenderer.h"
 #include "design.h"
 #include "form1.h"
+#include "logcolumn.h"
 #include "pairpanels.h"
 #include "stampinputs.h"
 
@@ -42,30 +43,9 @@ void Form1::buildDesign() {
     picContainer->placeChild(picGraph, 3360, 120, 8955, 6435);
 
     // --- Right column, hint line, scroll bar ---
-    const QFont times12 = timesFont(12);
     hint_ = new HintLine(picContainer, this);
 
-    txtN = makeTextBox(picContainer, {QStringLiteral("N ="), times12, kWhite, {}, true, false});
-    describe(txtN, QStringLiteral("txtN"), QStringLiteral("Beschriftung N ="));
-    picContainer->placeChild(txtN, 10980, 0, 975, 435);
-
-    txtPruef = makeTextBox(picContainer, {QStringLiteral("200"), times12, kWhite, {}, true, false});
-    describe(txtPruef, QStringLiteral("txtPrüf"), QStringLiteral("darzustellende Zahl"),
-             QStringLiteral("darzustellende Zahl wählen"));
-    picContainer->placeChild(txtPruef, 11700, 720, 1155, 435);
-
-    txtLog = makeMultiLine(picContainer,
-                           {QStringLiteral(".\n"), timesFont(9.75), kWhite, {}, true, false}, true);
-    describe(txtLog, QStringLiteral("txtLog"), QStringLiteral("Protokoll der Darstellungen"));
-    picContainer->placeChild(txtLog, 11040, 1380, 2130, 7230);
-
-    cmdLoeschen = makeButton(picContainer, QStringLiteral("X"), {});
-    describe(cmdLoeschen, QStringLiteral("cmdLoeschen"), QStringLiteral("Protokoll leeren"));
-    picContainer->placeChild(cmdLoeschen, 9060, 0, 315, 375);
-
-    cmdWie = makeButton(picContainer, QStringLiteral("Darstellung"), kPanelColor);
-    describe(cmdWie, QStringLiteral("cmdWie"), QStringLiteral("Darstellungen anzeigen"));
-    picContainer->placeChild(cmdWie, 9420, 240, 915, 375);
+    column_ = new LogColumn(picContainer, this);
 
     hscn = new QScrollBar(Qt::Horizontal, picContainer);
     describe(hscn, QStringLiteral("hscn"), QStringLiteral("Bildlauf des Diagramms"));

@@ -26,7 +26,6 @@ double chartUnits(double value) {
 }  // namespace
 
 void Form1::connectStampInput() {
-    txtPruef->setMaxLength(kMaxNumberTextLength);
     connect(stamps_, &StampInputs::plusClicked, this, &Form1::cmdMarkeplus_Click);
     connect(stamps_, &StampInputs::minusClicked, this, &Form1::cmdMarkeMinus_Click);
     connect(stamps_, &StampInputs::changed, this, &Form1::txtMarke_Change);

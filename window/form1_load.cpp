@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "form1.h"
+#include "logcolumn.h"
 #include "numbertext.h"
 #include "stampinputs.h"
 
@@ -34,7 +35,7 @@ void Form1::Form_Load() {
     };
     // On a small screen the notes take a smaller type, so that they end before the log. Bold
     // stays on as the rendering left it.
-    const double logLeft = txtLog->x() - picGraph->x();
+    const double logLeft = column_->logLeft() - picGraph->x();
     const auto fit = [&](double points) {
         QFont font = picGraph->font();
         font.setPointSizeF(points);
@@ -63,10 +64,6 @@ void Form1::Form_Load() {
         picGraph->setChildLeft(Picture1[k],
                                numericValue(stamps_->text(static_cast<int>(k)).toStdString()));
     }
-    const QColor light(240, 240, 240);
-    setBackground(txtLog, light);
-    setBackground(cmdWie, light);
-    setBackground(cmdLoeschen, light);
 }
 
 }  // namespace frankierung

@@ -2,6 +2,7 @@
 #include "accessibility.h"
 #include "chartrenderer.h"
 #include "form1.h"
+#include "logcolumn.h"
 #include "pairpanels.h"
 #include "runsinks.h"
 #include "stampinputs.h"
@@ -22,11 +23,10 @@ void Form1::cmdZeigen_Click() {
 }
 
 void Form1::runSurvey() {
-    StampBoxes boxes(*stamps_, txtPruef);
+    StampBoxes boxes(*stamps_, *column_);
     WindowRunSink window({.patience = txtRechnung, .messageParent = this});
     ChartRenderer chart(picGraph->canvas());
-    LogBox logBox(txtLog);
-    LogSink log(logBox);
+    LogSink log(*column_);
     AccessibleSummary summary(picGraph);
     SinkList sinks({&window, pairs_, &chart, &log, &summary});
     survey_.run(boxes, sinks);

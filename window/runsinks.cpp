@@ -1,13 +1,9 @@
 #include "runsinks.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QScrollBar>
-#include <QTextCursor>
-#include <QTextEdit>
 
-#include "picturebox.h"
+#include "logcolumn.h"
 #include "stampinputs.h"
 
 namespace frankierung {
@@ -27,17 +23,7 @@ void StampBoxes::setStampText(int index, const std::string& text) {
 }
 
 std::string StampBoxes::targetText() const {
-    return target_->text().toStdString();
-}
-
-void LogBox::append(std::string_view text) {
-    QString t = fromStd(text);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTextCursor cursor(box_->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(t);
-    // Keep the newest entries in view.
-    box_->verticalScrollBar()->setValue(box_->verticalScrollBar()->maximum());
+    return column_.amount().toStdString();
 }
 
 void WindowRunSink::processEvents() {

@@ -15,31 +15,21 @@ class QWidget;
 
 namespace frankierung {
 
+class LogColumn;
 class PictureBox;
 class StampInputs;
 
 // The stamp boxes and the amount box. Setting a text runs the box's change handling at once.
 class StampBoxes final : public SurveyBoxes {
 public:
-    StampBoxes(StampInputs& stamps, QLineEdit* target) : stamps_(stamps), target_(target) {}
+    StampBoxes(StampInputs& stamps, const LogColumn& column) : stamps_(stamps), column_(column) {}
     [[nodiscard]] std::string stampText(int index) const override;
     void setStampText(int index, const std::string& text) override;
     [[nodiscard]] std::string targetText() const override;
 
 private:
     StampInputs& stamps_;
-    QLineEdit* target_;
-};
-
-// The log box. Entries are appended at the end, never by rewriting the whole text; the
-// toolkit keeps a CR LF line break as one line break.
-class LogBox final : public LogText {
-public:
-    explicit LogBox(QTextEdit* box) : box_(box) {}
-    void append(std::string_view text) override;
-
-private:
-    QTextEdit* box_;
+    const LogColumn& column_;
 };
 
 // The controls around the chart: the patience box, the pair panels and the four bound boxes;
