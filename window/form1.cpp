@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 
 #include "accessibility.h"
+#include "chartboard.h"
 #include "design.h"
 #include "logcolumn.h"
 
@@ -107,36 +108,7 @@ void Form1::applyArrangement(const Arrangement& a) {
     const UnitScale& ls = a.legendScale;
     picLegende->setScale(ls.left, ls.top, ls.width, ls.height);
 
-    // The chart's left edge is scroll state: a later arrangement keeps it.
-    const double chartLeft = arranged_ ? picContainer->childRect(picGraph).x()
-                                       : picContainer->childRect(picLegende).width();
-    // The first change of the chart's system must not move the stamps on screen: they keep
-    // their pixel offsets, read in the new units. Later the chart units are kept instead.
-    std::array<QPointF, 3> stampPixels{};
-    if (!arranged_) {
-        for (std::size_t i = 0; i < Picture1.size(); ++i) {
-            stampPixels[i] = picGraph->scale().toPixels(picGraph->childRect(Picture1[i]).topLeft());
-            stampPixels[i] -= picGraph->innerRect().topLeft();
-        }
-    }
-    picContainer->placeChild(picGraph, chartLeft, a.chart.top, a.chart.width, a.chart.height);
-    picGraph->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
-    if (!arranged_) {
-        picGraph->canvas().setDrawWidth(
-            a.chartDrawWidth);  // later the pen width is the drawing's state
-    }
-    if (!arranged_) {
-        for (std::size_t i = 0; i < Picture1.size(); ++i) {
-            const QPointF user =
-                picGraph->scale().toUser(stampPixels[i] + QPointF(picGraph->innerRect().topLeft()));
-            picGraph->placeChildAt(Picture1[i], user.x(), user.y());
-        }
-    }
-
-    const auto place = [this](QWidget* w, const UnitRect& r) {
-        picContainer->placeChild(w, r.left, r.top, r.width, r.height);
-    };
-    place(hscn, a.scrollBar);
+    board_->arrange(a, !arranged_);
     picLegende->placeChildAt(frmABC, a.frame.left, a.frame.top);
     column_->arrange(a);
     picLegende->placeChildAt(Image1, a.image.left, a.image.top);

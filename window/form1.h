@@ -20,6 +20,7 @@ class QScrollBar;
 
 namespace frankierung {
 
+class ChartBoard;
 class LogColumn;
 class PairPanels;
 class StampInputs;
@@ -72,18 +73,12 @@ public:
     // Controls, named as in the design; arrays by index.
     PictureBox* picContainer = nullptr;
     PictureBox* picLegende = nullptr;
-    PictureBox* picGraph = nullptr;
-    std::array<PictureBox*, 3> Picture1{};
-
-    MultiLineTextBox* txtRechnung = nullptr;
 
     CommandButton* cmdZeigen = nullptr;
     CommandButton* cmdCls = nullptr;
 
-    std::array<QLabel*, 3> Label2{};
     QGroupBox* frmABC = nullptr;
     ImageBox* Image1 = nullptr;
-    QScrollBar* hscn = nullptr;
 
     QAction* cmdEnde = nullptr;
     QMenu* cmdClean = nullptr;
@@ -115,26 +110,10 @@ private:
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
     LogColumn* column_ = nullptr;
+    ChartBoard* board_ = nullptr;
     Survey survey_;
     bool running_ = false;
     bool runPending_ = false;
-
-    // Note drawing on the chart.
-    bool zeichnet = false;
-    float letztesX = 0;
-    float letztesY = 0;
-
-    // --- chart interaction state ---
-    // The stamp picture being dragged by hand (-1: none), where it was gripped (its pixels),
-    // and the translucent copy of it that follows the pointer.
-    int dragIndex_ = -1;
-    QPointF dragGrip_;
-    QLabel* dragFeedback_ = nullptr;
-    void stampPressed(int index, QPointF pixelPos);
-    void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
-    void stampReleased(int index);
-
-    // --- hints, stamp input and pair panels state ---
 };
 
 // The screen's area that a window may cover (without panels), in logical pixels.

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "canvas.h"
+#include "chartboard.h"
 #include "form1.h"
 #include "logcolumn.h"
 
@@ -21,7 +23,7 @@ void Form1::connectCommands() {
 }
 
 void Form1::cmdCls_Click() {
-    picGraph->canvas().cls();
+    board_->canvas().cls();
     column_->clearLog();
 }
 
@@ -34,7 +36,7 @@ void Form1::cmdWie_Click() {
 }
 
 void Form1::cmdAlles_Click() {
-    picGraph->canvas().cls();
+    board_->canvas().cls();
 }
 
 void Form1::cmdZeichnen_Click() {

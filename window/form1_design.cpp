@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <initializer_list>
 
+#include "chartboard.h"
 #include "chartrenderer.h"
 #include "design.h"
 #include "form1.h"
@@ -17,8 +18,6 @@
 #include "stampinputs.h"
 
 namespace frankierung {
-
-namespace {}  // namespace
 
 void Form1::buildDesign() {
     auto* area = centralWidget();
@@ -34,28 +33,12 @@ void Form1::buildDesign() {
     picLegende->setFont(timesFont(9.75));
     picContainer->placeChild(picLegende, 0, 0, 3150, 8655);
 
-    picGraph = makePictureBox(picContainer, kPanelColor, false);
-    describe(picGraph, QStringLiteral("picGraph"),
-             QStringLiteral("Diagramm der darstellbaren Zahlen"));
-    picGraph->setFont(chartFont());
-    picGraph->setCursor(iconPointer());
-    picGraph->setMouseTracking(true);
-    picContainer->placeChild(picGraph, 3360, 120, 8955, 6435);
+    board_ = new ChartBoard(picContainer, this, this);
 
     // --- Right column, hint line, scroll bar ---
     hint_ = new HintLine(picContainer, this);
 
     column_ = new LogColumn(picContainer, this);
-
-    hscn = new QScrollBar(Qt::Horizontal, picContainer);
-    describe(hscn, QStringLiteral("hscn"), QStringLiteral("Bildlauf des Diagramms"));
-    // 1534, not 1300: only then can the chart's right end be scrolled into view.
-    hscn->setRange(0, 1534);
-    hscn->setValue(0);
-    hscn->setSingleStep(1);
-    hscn->setPageStep(10);
-    hscn->setFocusPolicy(Qt::StrongFocus);
-    picContainer->placeChild(hscn, 45, 8640, 7335, 375);
 
     // --- Legend: post horn and the input frame ---
     Image1 = new ImageBox(picLegende);
@@ -84,43 +67,6 @@ void Form1::buildDesign() {
     stamps_ = new StampInputs(frmABC, this);
 
     pairs_ = new PairPanels(frmABC, *stamps_, this);
-
-    // --- Stamp pictures on the chart ---
-    const double stampLefts[3] = {60, 1380, 2880};
-    const double stampTops[3] = {60, 0, 120};
-    const double valueLabelLefts[3] = {840, 900, 840};
-    const double valueLabelWidths[3] = {435, 375, 435};
-    const char* valueCaptions[3] = {"6c", "10c", "15c"};
-    for (int i = 0; i < 3; ++i) {
-        auto* stamp = makePictureBox(picGraph, kPanelColor, false);
-        describe(stamp, indexed("Picture1", i),
-                 QStringLiteral("Briefmarke für Markenwert ") +
-                     QString::fromLatin1(kStampNames[static_cast<std::size_t>(i)]));
-        useDefaultFont(stamp);
-        stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
-        stamp->setCursor(Qt::SizeAllCursor);
-        stamp->setMouseTracking(true);
-        stamp->resize(twipsToPixels(1515), twipsToPixels(2055));
-        // Left and top in chart units; the stamp keeps its size in pixels whatever the scale.
-        picGraph->placeChildAt(stamp, stampLefts[i], stampTops[i]);
-        Picture1[i] = stamp;
-
-        Label2[i] =
-            makeLabel(stamp, QString::fromLatin1(valueCaptions[i]),
-                      designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
-        describe(Label2[i], indexed("Label2", i),
-                 QStringLiteral("Wert der Briefmarke ") +
-                     QString::fromLatin1(kStampNames[static_cast<std::size_t>(i)]));
-        stamp->placeChild(Label2[i], valueLabelLefts[i], 180, valueLabelWidths[i], 195);
-    }
-
-    txtRechnung =
-        makeMultiLine(Picture1[2],
-                      {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), timesFont(14.25, true),
-                       QColor(255, 0, 0), QColor(255, 255, 0), true, true},
-                      false);
-    describe(txtRechnung, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
-    Picture1[2]->placeChild(txtRechnung, 120, 120, 1275, 1755);
 }
 
 void Form1::stackControls() {

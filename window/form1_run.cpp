@@ -1,5 +1,6 @@
 // "zeigen": one survey run, drawn into the chart and written to the boxes and the log.
 #include "accessibility.h"
+#include "chartboard.h"
 #include "chartrenderer.h"
 #include "form1.h"
 #include "logcolumn.h"
@@ -24,10 +25,10 @@ void Form1::cmdZeigen_Click() {
 
 void Form1::runSurvey() {
     StampBoxes boxes(*stamps_, *column_);
-    WindowRunSink window({.patience = txtRechnung, .messageParent = this});
-    ChartRenderer chart(picGraph->canvas());
+    WindowRunSink window({.board = board_, .messageParent = this});
+    ChartRenderer chart(board_->canvas());
     LogSink log(*column_);
-    AccessibleSummary summary(picGraph);
+    AccessibleSummary summary(board_->chart());
     SinkList sinks({&window, pairs_, &chart, &log, &summary});
     survey_.run(boxes, sinks);
 }

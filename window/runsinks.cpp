@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "chartboard.h"
 #include "logcolumn.h"
 #include "stampinputs.h"
 
@@ -42,15 +43,11 @@ void WindowRunSink::refused(const std::string& message) {
 }
 
 void WindowRunSink::runStarted() {
-    if (c_.patience != nullptr) {
-        c_.patience->setVisible(true);
-    }
+    c_.board->setPatienceVisible(true);
 }
 
 void WindowRunSink::runEnded() {
-    if (c_.patience != nullptr) {
-        c_.patience->setVisible(false);
-    }
+    c_.board->setPatienceVisible(false);
 }
 
 }  // namespace frankierung

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace frankierung {
 
+class ChartBoard;
 class LogColumn;
 class PictureBox;
 class StampInputs;
@@ -37,7 +38,7 @@ private:
 class WindowRunSink final : public SurveySink {
 public:
     struct Controls {
-        QWidget* patience = nullptr;  // shown while a run works
+        ChartBoard* board = nullptr;  // its patience box shows while a run works
         QWidget* messageParent = nullptr;
     };
     explicit WindowRunSink(Controls controls) : c_(controls) {}
