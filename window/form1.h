@@ -10,7 +10,6 @@
 #include "controls.h"
 #include "hintline.h"
 #include "picturebox.h"
-#include "survey.h"
 
 class QAction;
 class QGroupBox;
@@ -23,6 +22,7 @@ namespace frankierung {
 class ChartBoard;
 class LogColumn;
 class PairPanels;
+class RunController;
 class StampInputs;
 
 class Form1 : public QMainWindow {
@@ -48,8 +48,6 @@ public:
     void cmdZeichnen_Click();
     void cmdInfo_Click();
     void cmdEnde_Click();
-    [[nodiscard]] bool isRunning() const { return running_; }
-    [[nodiscard]] const Survey& survey() const { return survey_; }
 
     // --- Stamp value input ---
     void cmdMarkeplus_Click(int Index);
@@ -97,7 +95,6 @@ private:
     void applyArrangement(const Arrangement& a);
     // The control of that object name; there is exactly one.
     [[nodiscard]] QWidget* control(const QString& name) const;
-    void runSurvey();
 
     // Each group of handlers wires its own signals and event filters.
     void connectCommands();
@@ -111,9 +108,7 @@ private:
     PairPanels* pairs_ = nullptr;
     LogColumn* column_ = nullptr;
     ChartBoard* board_ = nullptr;
-    Survey survey_;
-    bool running_ = false;
-    bool runPending_ = false;
+    RunController* run_ = nullptr;
 };
 
 // The screen's area that a window may cover (without panels), in logical pixels.

@@ -8,6 +8,7 @@
 #include "chartboard.h"
 #include "form1.h"
 #include "logcolumn.h"
+#include "runcontroller.h"
 
 namespace frankierung {
 
@@ -20,6 +21,10 @@ void Form1::connectCommands() {
     connect(cmdAlles, &QAction::triggered, this, [this] { cmdAlles_Click(); });
     connect(cmdZeichnen, &QAction::triggered, this, [this] { cmdZeichnen_Click(); });
     connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
+}
+
+void Form1::cmdZeigen_Click() {
+    run_->run();
 }
 
 void Form1::cmdCls_Click() {
@@ -54,7 +59,7 @@ void Form1::cmdInfo_Click() {
 void Form1::cmdEnde_Click() {
     // A run in progress finishes inside its event processing; a run it had deferred must not
     // follow.
-    runPending_ = false;
+    run_->dropPending();
     close();
     QCoreApplication::quit();
 }

@@ -15,6 +15,7 @@
 #include "form1.h"
 #include "logcolumn.h"
 #include "pairpanels.h"
+#include "runcontroller.h"
 #include "stampinputs.h"
 
 namespace frankierung {
@@ -67,6 +68,12 @@ void Form1::buildDesign() {
     stamps_ = new StampInputs(frmABC, this);
 
     pairs_ = new PairPanels(frmABC, *stamps_, this);
+    run_ = new RunController({.stamps = *stamps_,
+                              .column = *column_,
+                              .pairs = *pairs_,
+                              .board = *board_,
+                              .window = *this},
+                             this);
 }
 
 void Form1::stackControls() {
