@@ -52,10 +52,8 @@ double peakMegabytes() {
 
 // The window at 1920 x 1080, started, shown and painted; its controls by their names.
 struct Window {
-    Form1 form;
+    Form1 form{QRect(0, 0, 1920, 1080)};
     Window() {
-        form.setGeometry(0, 0, 1920, 1080);
-        form.Form_Load();
         form.show();
         (void)QTest::qWaitForWindowExposed(&form);
     }

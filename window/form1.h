@@ -1,45 +1,38 @@
-// The one window of the program: its controls as designed, and their arrangement to the
-// window's size.
+// The one window of the program: it builds its parts into the designed frame, wires their
+// signals to its named handlers, and fits the content to its size.
 #pragma once
 
 #include <QMainWindow>
 #include <QRect>
-#include <array>
 
 #include "arrangement.h"
-#include "controls.h"
-#include "hintline.h"
-#include "picturebox.h"
-
-class QAction;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QScrollBar;
 
 namespace frankierung {
 
 class ChartBoard;
+class HintLine;
 class LogColumn;
 class PairPanels;
+class PictureBox;
 class RunController;
 class StampInputs;
+
+// The screen's area that a window may cover (without panels), in logical pixels.
+[[nodiscard]] QRect availableScreenArea();
 
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // Builds the window with that geometry and starts it (Form_Load), ready to be shown.
+    explicit Form1(QRect geometry = availableScreenArea(), QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The load handler: runs once, before the window is first shown.
-    void Form_Load();
     // Fits the content to the window's current size. Runs again on every resize.
     void arrangeForm();
-    [[nodiscard]] bool isArranged() const { return arranged_; }
 
     // --- Commands and menus ---
     // A run asked for while a run is processing events is remembered, not nested: one fresh
-    // run follows when the current one ends.
+    // run follows when the current one ends. "Programm beenden" drops it.
     void cmdZeigen_Click();
     void cmdCls_Click();
     void cmdLoeschen_Click();
@@ -68,52 +61,42 @@ public:
     void hscn_Change();
     void hscn_Scroll();
 
-    // Controls, named as in the design; arrays by index.
-    PictureBox* picContainer = nullptr;
-    PictureBox* picLegende = nullptr;
-
-    CommandButton* cmdZeigen = nullptr;
-    CommandButton* cmdCls = nullptr;
-
-    QGroupBox* frmABC = nullptr;
-    ImageBox* Image1 = nullptr;
-
-    QAction* cmdEnde = nullptr;
-    QMenu* cmdClean = nullptr;
-    QAction* cmdAlles = nullptr;
-    QAction* cmdZeichnen = nullptr;
-    QAction* cmdInfo = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildDesign();
+    // The load handler: arranges, draws the chart once, explains it and puts the stamps at their
+    // values. Runs once, from the constructor.
+    void Form_Load();
+
     void buildMenus();
-    void buildTabOrder();
+    void buildFrame();
+    void connectParts();
     void stackControls();
-    void applyArrangement(const Arrangement& a);
+    void buildTabOrder();
     // The control of that object name; there is exactly one.
     [[nodiscard]] QWidget* control(const QString& name) const;
+    void applyArrangement(const Arrangement& a);
 
-    // Each group of handlers wires its own signals and event filters.
-    void connectCommands();
-    void connectStampInput();
-    void connectPairPanels();
-    void connectChart();
+    // The frame: the container, the legend on it, and on the legend the post horn and the
+    // input frame, which holds the stamp inputs and the pair panels.
+    PictureBox* container_ = nullptr;
+    PictureBox* legend_ = nullptr;
+    QWidget* postHorn_ = nullptr;
+    QWidget* inputFrame_ = nullptr;
 
-    bool arranged_ = false;
+    ChartBoard* board_ = nullptr;
     HintLine* hint_ = nullptr;
+    LogColumn* column_ = nullptr;
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
-    LogColumn* column_ = nullptr;
-    ChartBoard* board_ = nullptr;
     RunController* run_ = nullptr;
+
+    bool arranged_ = false;
 };
 
-// The screen's area that a window may cover (without panels), in logical pixels.
-[[nodiscard]] QRect availableScreenArea();
-// Covers that area with the window and shows it, maximized where a window manager exists.
+// Covers availableScreenArea() with the window and shows it, maximized where a window manager
+// exists.
 void showCoveringScreen(Form1& form);
 
 }  // namespace frankierung

@@ -18,6 +18,7 @@
 
 #include "driver.h"
 #include "form1.h"
+#include "picturebox.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -49,9 +50,7 @@ struct MessageAnswerer {
 
 // Loaded at the given size and shown.
 struct Window {
-    explicit Window(QSize size = {1280, 1024}) {
-        form.setGeometry(QRect(QPoint(0, 0), size));
-        form.Form_Load();
+    explicit Window(QSize size = {1280, 1024}) : form(QRect(QPoint(0, 0), size)) {
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
