@@ -35,9 +35,10 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
                             {5, 4500, 435, 375, QColor(255, 0, 0)}};
     for (int k = 0; k < 3; ++k) {
         const Design& row = rows[k];
-        const std::string first = nameOf(valuesOf(k)[0]), second = nameOf(valuesOf(k)[1]);
-        const QString letters = QString::fromStdString(first + second);
-        const QString caption = QString::fromStdString(first + ", " + second);
+        const QString first = QString::fromStdString(nameOf(valuesOf(k)[0]));
+        const QString second = QString::fromStdString(nameOf(valuesOf(k)[1]));
+        const QString letters = first + second;
+        const QString caption = QStringLiteral("%1, %2").arg(first, second);
         QLabel* label = makeLabel(frame, caption, timesFont(9.75), kLegendColor, Qt::AlignLeft);
         describe(label, indexed("Label1", row.label), QStringLiteral("Beschriftung ") + caption);
         label->setGeometry(twipsRect(120, row.top, row.labelWidth, row.labelHeight));
