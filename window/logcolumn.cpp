@@ -51,6 +51,7 @@ void LogColumn::setAmount(const QString& text) {
 }
 
 void LogColumn::clearLog() {
+    // The box keeps a CR LF as one line break.
     log_->setPlainText(QStringLiteral("\n"));
 }
 

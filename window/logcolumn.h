@@ -23,7 +23,7 @@ public:
 
     [[nodiscard]] QString amount() const;
     void setAmount(const QString& text);
-    void clearLog();
+    void clearLog();  // one empty line remains
     // At the end, never by rewriting the whole text, and the newest entries kept in view; the
     // box keeps a CR LF as one line break.
     void append(std::string_view text) override;

@@ -40,8 +40,6 @@ StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
                  QStringLiteral("Markenwert eingeben"));
         box->setGeometry(twipsRect(600, top, 675, heights[i]));
         box->setMaxLength(kMaxNumberTextLength);
-        // Emitted inside setText and for each keystroke that changes the text, never when the
-        // text stays the same.
         connect(box, &QLineEdit::textChanged, this, [this, i] { emit changed(i); });
         boxes_.at(static_cast<std::size_t>(i)) = box;
 
