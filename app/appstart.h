@@ -9,6 +9,14 @@ class QCommandLineParser;
 
 namespace frankierung {
 
+// Without a display (tests, a print server) draw offscreen, where Qt would abort. Call before the
+// application object exists.
+void useOffscreenWithoutDisplay();
+
+// The design's look: the Fusion style, whose buttons show their colour, and a metric twin for
+// "MS Sans Serif", which fontconfig would otherwise replace by some other sans serif.
+void setUpDesignLook();
+
 // Qt's own texts (context menus, standard buttons, command-line help, file error reasons) in the
 // language of the user interface, German whatever the system locale. Call once the application
 // object exists, before any such text is made. False when the translations are not installed.

@@ -4,10 +4,7 @@
 #include <QApplication>
 #include <QImage>
 
-#include <array>
-#include <string>
-
-#include "appsetup.h"
+#include "appstart.h"
 #include "chartrenderer.h"
 #include "picturebox.h"
 #include "survey.h"
@@ -16,20 +13,6 @@ namespace {
 
 using frankierung::Amount;
 using frankierung::PictureBox;
-
-class Boxes final : public frankierung::SurveyBoxes {
-public:
-    [[nodiscard]] std::string stampText(int index) const override {
-        return stamps_[static_cast<std::size_t>(index)];
-    }
-    void setStampText(int index, const std::string& text) override {
-        stamps_[static_cast<std::size_t>(index)] = text;
-    }
-    [[nodiscard]] std::string targetText() const override { return "200"; }
-
-private:
-    std::array<std::string, 3> stamps_{"6", "10", "15"};
-};
 
 // The chart on a 1920 x 1080 screen: sixteen container widths, behind a window that shows
 // about 1160 pixels of it.
@@ -42,7 +25,7 @@ struct Screen {
         chart->setGeometry(298, 0, 29700, 1000);
         chart->setScaleCorners(-3, 0, 1000, 20);
         chart->setFont(QFont(QStringLiteral("Times New Roman")));
-        chart->setFontSize(10);
+        chart->canvas().setFontSize(10);
         window.show();
         settle();
     }
@@ -52,25 +35,24 @@ struct Screen {
         }
     }
     void run() {
-        Boxes boxes;
-        frankierung::Survey survey;
-        frankierung::ChartRenderer renderer(*chart);
-        survey.run(boxes, renderer);
+        frankierung::TextBoxes boxes({"6", "10", "15"}, "200");
+        frankierung::ChartRenderer renderer(chart->canvas());
+        frankierung::Survey().run(boxes, renderer);
     }
 };
 
 void BM_RecordRun(benchmark::State& state) {
     Screen screen;
-    Boxes boxes;
+    frankierung::TextBoxes boxes({"6", "10", "15"}, "200");
     frankierung::Survey survey;
-    frankierung::ChartRenderer renderer(*screen.chart);
+    frankierung::ChartRenderer renderer(screen.chart->canvas());
     for (auto _ : state) {
         survey.run(boxes, renderer);
         state.PauseTiming();
         Screen::settle();
         state.ResumeTiming();
     }
-    state.counters["primitives"] = static_cast<double>(screen.chart->primitives().size());
+    state.counters["primitives"] = static_cast<double>(screen.chart->drawing().size());
 }
 BENCHMARK(BM_RecordRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -86,7 +68,6 @@ void BM_PaintVisibleWindow(benchmark::State& state) {
         screen.chart->render(&image, QPoint(), QRegion(area));
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["painted"] = screen.chart->lastPaintCount();
 }
 BENCHMARK(BM_PaintVisibleWindow)->Arg(0)->Arg(24000)->Unit(benchmark::kMillisecond);
 
@@ -95,10 +76,10 @@ void BM_NoteSegment(benchmark::State& state) {
     Screen screen;
     screen.run();
     Screen::settle();
-    screen.chart->setForeColor(QColor(0, 0, 128));
+    screen.chart->canvas().setForeColor(QColor(0, 0, 128));
     double x = 10;
     for (auto _ : state) {
-        screen.chart->line(x, 8, x + 0.05, 8.2);
+        screen.chart->canvas().line(x, 8, x + 0.05, 8.2);
         x += 0.05;
         if (x > 40) {
             x = 10;
@@ -112,17 +93,16 @@ void BM_NoteSegmentPainted(benchmark::State& state) {
     Screen screen;
     screen.run();
     Screen::settle();
-    screen.chart->setForeColor(QColor(0, 0, 128));
+    screen.chart->canvas().setForeColor(QColor(0, 0, 128));
     double x = 10;
     for (auto _ : state) {
-        screen.chart->line(x, 8, x + 0.05, 8.2);
+        screen.chart->canvas().line(x, 8, x + 0.05, 8.2);
         QApplication::processEvents();
         x += 0.05;
         if (x > 40) {
             x = 10;
         }
     }
-    state.counters["painted"] = screen.chart->lastPaintCount();
 }
 BENCHMARK(BM_NoteSegmentPainted)->Unit(benchmark::kMicrosecond);
 

@@ -1,18 +1,21 @@
 // What a user of the whole window feels: one "zeigen", one repaint of the visible chart at
-// 1920 x 1080, the memory the running window holds, and the time to its first painted chart.
+// 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step and a repaint after a
+// long lesson of notes, the memory the running window holds, and the time to its first chart.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFont>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <cmath>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
-#include "appsetup.h"
+#include "appstart.h"
 #include "form1.h"
 
 namespace {
@@ -47,13 +50,34 @@ double peakMegabytes() {
     return 0;
 }
 
+// The window at 1920 x 1080, started, shown and painted; its controls by their names.
 struct Window {
-    Form1 form;
-    explicit Window(QSize size = {1920, 1080}) {
-        form.setGeometry(QRect(QPoint(0, 0), size));
-        form.Form_Load();
+    Form1 form{QRect(0, 0, 1920, 1080)};
+    Window() {
         form.show();
         (void)QTest::qWaitForWindowExposed(&form);
+    }
+    template <class T = QWidget>
+    T* get(const char* name) {
+        return form.findChild<T*>(QString::fromUtf8(name));
+    }
+    void setStamps(const char* a, const char* b, const char* c) {
+        get<QLineEdit>("txtMarke(0)")->setText(QString::fromUtf8(a));
+        get<QLineEdit>("txtMarke(1)")->setText(QString::fromUtf8(b));
+        get<QLineEdit>("txtMarke(2)")->setText(QString::fromUtf8(c));
+    }
+    // A class scribbling for a lesson: zig-zag notes over the whole chart below its rows.
+    void scribble(int segments) {
+        form.picGraph_MouseDown(0.0F, 16.0F);
+        for (int k = 1; k <= segments; ++k) {
+            form.picGraph_MouseMove(static_cast<float>(k) * 1000.0F / static_cast<float>(segments),
+                                    16.0F + static_cast<float>(k % 7) * 0.5F);
+            if (k % 500 == 0) {
+                QApplication::processEvents();
+            }
+        }
+        form.picGraph_MouseUp();
+        QApplication::processEvents();
     }
 };
 
@@ -66,14 +90,12 @@ Window& shared() {
 
 void zeigen(benchmark::State& state, const char* a, const char* b, const char* c) {
     Window& w = shared();
-    for (std::size_t i = 0; i < 3; ++i) {
-        w.form.txtMarke[i]->setText(QString::fromUtf8(std::array{a, b, c}[i]));
-    }
-    w.form.txtPruef->setText(QStringLiteral("200"));
+    w.setStamps(a, b, c);
+    w.get<QLineEdit>("txtPrüf")->setText(QStringLiteral("200"));
     for (auto _ : state) {
         // The repaint of the last run and the log's growth are not this run's cost.
         state.PauseTiming();
-        w.form.txtLog->setPlainText(QStringLiteral("\n"));
+        w.form.cmdLoeschen_Click();
         QApplication::processEvents();
         state.ResumeTiming();
         w.form.cmdZeigen_Click();
@@ -86,21 +108,22 @@ BENCHMARK_CAPTURE(zeigen, 32767_32767_32767, "32767", "32767", "32767")
 BENCHMARK_CAPTURE(zeigen, 1_2_3, "1", "2", "3")->Unit(benchmark::kMillisecond);
 
 // The part of the chart that is not covered: between the legend and the right-hand column.
-void paintVisibleChart(benchmark::State& state) {
-    Window& w = shared();
-    for (std::size_t i = 0; i < 3; ++i) {
-        w.form.txtMarke[i]->setText(QString::number(std::array{6, 10, 15}[i]));
-    }
-    w.form.cmdZeigen_Click();
-    const QRect visible = w.form.picGraph->visibleRegion().boundingRect();
+void paintVisible(benchmark::State& state, Window& w) {
+    QWidget* chart = w.get("picGraph");
+    const QRect visible = chart->visibleRegion().boundingRect();
     QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        w.form.picGraph->render(&painter, QPoint(), QRegion(visible),
-                                QWidget::DrawWindowBackground);
+        chart->render(&painter, QPoint(), QRegion(visible), QWidget::DrawWindowBackground);
     }
     state.counters["width_px"] = visible.width();
-    state.counters["height_px"] = visible.height();
+}
+
+void paintVisibleChart(benchmark::State& state) {
+    Window& w = shared();
+    w.setStamps("6", "10", "15");
+    w.form.cmdZeigen_Click();
+    paintVisible(state, w);
 }
 BENCHMARK(paintVisibleChart)->Unit(benchmark::kMillisecond);
 
@@ -133,15 +156,40 @@ BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
 // One mouse move over a pair panel: divisor, multiple and bound into the hint line.
 void pairPanelHover(benchmark::State& state) {
     Window& w = shared();
-    w.form.txtMarke[0]->setText(QStringLiteral("32767"));
-    w.form.txtMarke[1]->setText(QStringLiteral("32766"));
+    w.setStamps("32767", "32766", "15");
     for (auto _ : state) {
         w.form.picAB_MouseMove();
     }
-    w.form.txtMarke[0]->setText(QStringLiteral("6"));
-    w.form.txtMarke[1]->setText(QStringLiteral("10"));
+    w.setStamps("6", "10", "15");
 }
 BENCHMARK(pairPanelHover)->Unit(benchmark::kMicrosecond);
+
+// A long lesson: on a clean chart (0) and after 50,000 note segments (1), one click on the
+// scroll bar's arrow with its repaint, and one paint of the visible chart.
+std::unique_ptr<Window> lessonWindows[2];
+Window& lesson(int notes) {
+    if (!lessonWindows[notes]) {
+        lessonWindows[notes] = std::make_unique<Window>();
+        lessonWindows[notes]->scribble(notes * 50000);
+    }
+    return *lessonWindows[notes];
+}
+
+void lessonScrollStep(benchmark::State& state) {
+    Window& w = lesson(static_cast<int>(state.range(0)));
+    auto* scroll = w.get<QScrollBar>("hscn");
+    for (auto _ : state) {
+        scroll->triggerAction(scroll->value() < 1500 ? QAbstractSlider::SliderSingleStepAdd
+                                                     : QAbstractSlider::SliderToMinimum);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(lessonScrollStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void lessonPaintVisible(benchmark::State& state) {
+    paintVisible(state, lesson(static_cast<int>(state.range(0))));
+}
+BENCHMARK(lessonPaintVisible)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void peakMemory(benchmark::State& state) {
     shared();
@@ -173,6 +221,9 @@ int main(int argc, char** argv) {
         startMs, static_cast<long long>(timer.elapsed()));
     ::benchmark::RunSpecifiedBenchmarks();
     ::benchmark::Shutdown();
+    for (auto& w : lessonWindows) {
+        w.reset();
+    }
     sharedWindow = nullptr;
     return 0;
 }

@@ -3,64 +3,79 @@
 #include <array>
 #include <bitset>
 
+#include "canvas.h"
+#include "chartlayout.h"
 #include "palette.h"
-#include "picturebox.h"
 
 namespace frankierung {
 
 namespace {
 
-constexpr double kLabelX = -2.9;
+using Mark = DrawingItem::Mark;
+namespace layout = chartlayout;
 
-double amountX(Amount n) {
-    return static_cast<double>(n);
+const layout::Row& geometryOf(Row row) {
+    return layout::kRows.at(static_cast<std::size_t>(row) - 1);
+}
+
+void printLabel(Canvas& c, Row row, std::initializer_list<PrintItem> items) {
+    c.setMark(Mark::RowLabel);
+    c.setCurrentX(layout::kLabelX);
+    c.setCurrentY(geometryOf(row).labelY);
+    c.print(items);
+    c.setMark(Mark::Row);
 }
 
 }  // namespace
 
-void ChartRenderer::runStarted() {
-    PictureBox& c = chart_;
-    c.cls();
-    c.setDrawWidth(1);
-    c.setForeColor(palette::grey);
+QFont chartFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(15.75);
+    return font;
+}
 
-    c.box(0, 4.5, 1000, 4.9, palette::white);
-    c.box(0, 15.05, 1000, 15.45, palette::white);
-    c.box(-4, 4.5, -0.1, 15.45, palette::white);
+void ChartRenderer::runStarted() {
+    Canvas& c = chart_;
+    c.cls();
+    c.setMark(Mark::Scale);
+    c.setDrawWidth(1);
+    c.box(0, layout::kStripsTop, layout::kRight, layout::kUpperStripBottom, palette::white);
+    c.box(0, layout::kLowerStripTop, layout::kRight, layout::kStripsBottom, palette::white);
+    c.box(layout::kLabelStripLeft, layout::kStripsTop, layout::kLabelStripRight,
+          layout::kStripsBottom, palette::white);
 
     for (int i = 0; i <= kSurveyEnd; ++i) {
         const double x = i;
         c.setForeColor(palette::grey);
-        c.line(x, 5, x, 15);
+        c.line(x, layout::kTickTop, x, layout::kTickBottom);
         if (i % 5 != 0) {
             continue;
         }
         const bool tens = i % 10 == 0;
         c.setForeColor(tens ? palette::black : palette::grey);
         c.setFontBold(tens);
-        c.line(x, 4.5, x, 15.5);
+        c.line(x, layout::kLongTickTop, x, layout::kLongTickBottom);
         // The line left the print position's x at i.
-        c.setCurrentY(4.5);
+        c.setCurrentY(layout::kLongTickTop);
         c.print({PrintItem::number(x)});
         c.setCurrentX(x);
-        c.setCurrentY(15);
+        c.setCurrentY(layout::kTickBottom);
         c.print({PrintItem::number(x)});
     }
+    c.setMark(Mark::Row);
 }
 
 void ChartRenderer::singleRow(Row row, Amount value, std::span<const Amount> marks) {
     static constexpr std::array<QColor, 3> kColors{palette::blue, palette::green, palette::cyan};
-    const int r = static_cast<int>(row);
-    if (r < 1 || r > 3) {
+    const auto r = static_cast<std::size_t>(row) - 1;
+    if (r >= kColors.size()) {
         return;
     }
-    const double top = r + 4.5;
-    chart_.setCurrentX(kLabelX);
-    chart_.setCurrentY(top);
-    chart_.print({PrintItem::number(static_cast<double>(value))});
-    const QColor& color = kColors[static_cast<std::size_t>(r - 1)];
+    printLabel(chart_, row, {PrintItem::number(static_cast<double>(value))});
+    const double top = geometryOf(row).markY;
     for (const Amount k : marks) {  // 0, v, 2v, ... up to kSurveyEnd
-        chart_.box(amountX(k), top, amountX(k) + 1, r + 4.95, color);
+        const auto x = static_cast<double>(k);
+        chart_.box(x, top, x + 1, top + layout::kValueBoxHeight, kColors[r]);
     }
 }
 
@@ -71,31 +86,16 @@ void ChartRenderer::pairRowsStarting() {
 
 void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*boundText*/,
                             std::span<const Amount> marks) {
-    double labelY = 0;
-    double centreY = 0;
-    switch (row) {
-        case Row::AB:
-            labelY = 9.3;
-            centreY = 9.5;
-            break;
-        case Row::BC:
-            chart_.setForeColor(palette::blue);
-            labelY = 10.1;
-            centreY = 10.3;
-            break;
-        case Row::CA:
-            chart_.setForeColor(palette::green);
-            labelY = 10.9;
-            centreY = 11.1;
-            break;
-        default:
-            return;
+    if (row == Row::BC) {
+        chart_.setForeColor(palette::blue);
+    } else if (row == Row::CA) {
+        chart_.setForeColor(palette::green);
+    } else if (row != Row::AB) {
+        return;
     }
-    chart_.setCurrentX(kLabelX);
-    chart_.setCurrentY(labelY);
-    chart_.print({PrintItem::number(static_cast<double>(p)), PrintItem::text(QStringLiteral(",")),
-                  PrintItem::number(static_cast<double>(q))});
-
+    printLabel(chart_, row,
+               {PrintItem::number(static_cast<double>(p)), PrintItem::text(QStringLiteral(",")),
+                PrintItem::number(static_cast<double>(q))});
     // A repeated sum would paint the same circle over itself, and sums beyond the right edge
     // never show: each visible sum is drawn once, where it first occurs.
     std::bitset<kSurveyEnd + 1> drawn;
@@ -104,25 +104,21 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
             continue;
         }
         drawn.set(static_cast<std::size_t>(s));
-        chart_.circle(amountX(s) + 0.55, centreY, 0.4);
+        chart_.circle(static_cast<double>(s) + 0.55, geometryOf(row).markY, layout::kPairRadius);
     }
 }
 
 void ChartRenderer::tripleStarting() {
-    chart_.setCurrentX(kLabelX);
-    chart_.setCurrentY(12.4);
-    chart_.print(QStringLiteral(" alle"));
+    printLabel(chart_, Row::ABC, {PrintItem::text(QStringLiteral(" alle"))});
     chart_.setForeColor(palette::yellow);
 }
 
 void ChartRenderer::tripleRow(std::span<const Amount> reachable) {
     chart_.setDrawWidth(2);
     for (const Amount n : reachable) {
-        if (n < 0 || n > kSurveyEnd) {
-            continue;
-        }
-        chart_.box(amountX(n), 13.1, amountX(n) + 1, 12.4, palette::blue);
-        chart_.circle(amountX(n) + 0.52, 12.7, 0.3);
+        const auto x = static_cast<double>(n);
+        chart_.box(x, layout::kAllBoxBottom, x + 1, layout::kAllBoxTop, palette::blue);
+        chart_.circle(x + 0.52, geometryOf(Row::ABC).markY, layout::kAllRadius);
     }
 }
 

@@ -1,16 +1,20 @@
-// Draws the seven-row chart of a survey run into a picture box, step by step as the run
-// produces its rows.
+// Draws the seven-row chart of a survey run, step by step as the run produces its rows.
 #pragma once
+
+#include <QFont>
 
 #include "survey.h"
 
 namespace frankierung {
 
-class PictureBox;
+class Canvas;
+
+// The chart's design font; start-up sets its size to 10 points, in which every run prints.
+[[nodiscard]] QFont chartFont();
 
 class ChartRenderer final : public SurveySink {
 public:
-    explicit ChartRenderer(PictureBox& chart) : chart_(chart) {}
+    explicit ChartRenderer(Canvas& chart) : chart_(chart) {}
 
     // Clears the chart and draws the white strips, the tick lines and the amounts.
     void runStarted() override;
@@ -22,7 +26,7 @@ public:
     void tripleRow(std::span<const Amount> reachable) override;
 
 private:
-    PictureBox& chart_;
+    Canvas& chart_;
 };
 
 }  // namespace frankierung

@@ -20,23 +20,6 @@ constexpr const char* kUsage =
     "  N        die darzustellende Zahl (Vorgabe 200)\n"
     "  --json   Ergebnis als JSON\n";
 
-// The boxes of the window, as plain texts.
-class TextBoxes final : public SurveyBoxes {
-public:
-    TextBoxes(std::array<std::string, 3> stamps, std::string target)
-        : stamps_(std::move(stamps)), target_(std::move(target)) {}
-    std::string stampText(int i) const override { return stamps_.at(static_cast<std::size_t>(i)); }
-    void setStampText(int i, const std::string& t) override {
-        stamps_.at(static_cast<std::size_t>(i)) = t;
-    }
-    std::string targetText() const override { return target_; }
-    const std::array<std::string, 3>& stamps() const { return stamps_; }
-
-private:
-    std::array<std::string, 3> stamps_;
-    std::string target_;
-};
-
 class StringLog final : public LogText {
 public:
     void append(std::string_view text) override { text_ += text; }
@@ -53,7 +36,7 @@ public:
     void singleRow(Row row, Amount, std::span<const Amount> marks) override { keep(row, marks); }
     void pairRow(Row row, Amount, Amount, const std::string& boundText,
                  std::span<const Amount> marks) override {
-        bounds[static_cast<std::size_t>(row) - 4] = boundText;
+        bounds[pairIndex(row)] = boundText;
         keep(row, marks);
     }
     void representation(const Representation& r) override { representations.push_back(r); }
@@ -131,7 +114,7 @@ std::string summary(const TextBoxes& boxes, const Collector& c, const std::strin
 
 }  // namespace
 
-DriverOutput runDriver(std::span<const std::string> args) {
+ProgramOutcome runDriver(std::span<const std::string> args) {
     bool json = false;
     std::vector<std::string> texts;
     bool optionsEnded = false;

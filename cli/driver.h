@@ -4,15 +4,11 @@
 #include <span>
 #include <string>
 
+#include "outcome.h"
+
 namespace frankierung {
 
-struct DriverOutput {
-    int exitCode = 0;
-    std::string out;  // standard output
-    std::string err;  // standard error
-};
-
 // frankierung-survey [--json] [--] A B C [N]; args excludes the program name.
-[[nodiscard]] DriverOutput runDriver(std::span<const std::string> args);
+[[nodiscard]] ProgramOutcome runDriver(std::span<const std::string> args);
 
 }  // namespace frankierung

@@ -56,8 +56,6 @@ void SinkList::runEnded() {
 
 namespace {
 
-constexpr std::array<const char*, 3> kBoxNames{"A", "B", "C"};
-
 // A stamp value as the run uses it once values below 1 have been fixed to 1. Reading through
 // the clamp keeps every loop bounded even should a box change behind the run's back.
 Amount stampValue(const SurveyBoxes& boxes, int index) {
@@ -78,7 +76,7 @@ std::string stampDomainMessage(const SurveyBoxes& boxes) {
         if (v < 1 || inPairDomain(v)) {
             continue;
         }
-        return std::string("Markenwert ") + kBoxNames[static_cast<std::size_t>(i)] + " = „" +
+        return std::string("Markenwert ") + kStampNames[static_cast<std::size_t>(i)] + " = „" +
                shortenedForMessage(text) +
                "“ geht nicht: erlaubt sind ganze Zahlen von 1 bis 32767.";
     }

@@ -17,6 +17,14 @@ using Amount = std::int64_t;
 // The rows of the survey and the chart, in their fixed order.
 enum class Row { A = 1, B, C, AB, BC, CA, ABC };
 
+// The stamp values' names, by index.
+inline constexpr std::array<const char*, 3> kStampNames{"A", "B", "C"};
+
+// Rows AB, BC and CA as 0, 1, 2: the pair that starts with stamp value 0, 1, 2.
+[[nodiscard]] constexpr std::size_t pairIndex(Row row) {
+    return static_cast<std::size_t>(row) - static_cast<std::size_t>(Row::AB);
+}
+
 // Where a run reads and writes its texts: the three stamp boxes and the amount box.
 class SurveyBoxes {
 public:
@@ -24,6 +32,25 @@ public:
     [[nodiscard]] virtual std::string stampText(int index) const = 0;
     virtual void setStampText(int index, const std::string& text) = 0;
     [[nodiscard]] virtual std::string targetText() const = 0;
+};
+
+// The boxes as plain texts, for a run without a window.
+class TextBoxes final : public SurveyBoxes {
+public:
+    TextBoxes(std::array<std::string, 3> stamps, std::string target)
+        : stamps_(std::move(stamps)), target_(std::move(target)) {}
+    [[nodiscard]] std::string stampText(int index) const override {
+        return stamps_.at(static_cast<std::size_t>(index));
+    }
+    void setStampText(int index, const std::string& text) override {
+        stamps_.at(static_cast<std::size_t>(index)) = text;
+    }
+    [[nodiscard]] std::string targetText() const override { return target_; }
+    [[nodiscard]] const std::array<std::string, 3>& stamps() const { return stamps_; }
+
+private:
+    std::array<std::string, 3> stamps_;
+    std::string target_;
 };
 
 // One representation N = x*A + y*B + z*C of the chosen amount, with the amount box's text as it

@@ -1,10 +1,12 @@
-// The export tool's command line: its options, their checks, and the run that follows.
+#include "commandline.h"
+
 #include <QCommandLineParser>
 #include <charconv>
 
 #include "appstart.h"
-#include "chartexport.h"
 #include "sheetfile.h"
+#include "sheetwriter.h"
+#include "survey.h"
 
 namespace frankierung {
 
@@ -16,7 +18,7 @@ constexpr int kMaxHeight = 32000;
 
 const QString kProgram = QStringLiteral("frankierung-chart");
 
-ExportOutcome refused(const QString& message) {
+ProgramOutcome refused(const QString& message) {
     return {1, {}, (message + u'\n' + helpPointer({kProgram})).toStdString()};
 }
 
@@ -62,7 +64,7 @@ std::optional<QString> readBounded(const QCommandLineParser& parser, Bounded& b)
 
 }  // namespace
 
-ExportOutcome runChartExport(std::span<const std::string> args) {
+ProgramOutcome runChartExport(std::span<const std::string> args) {
     QStringList list{kProgram};
     for (const std::string& a : args) {
         list << argumentText(a);

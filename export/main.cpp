@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "appsetup.h"
 #include "appstart.h"
-#include "chartexport.h"
+#include "commandline.h"
 
 int main(int argc, char** argv) {
     // Past a file-size limit (ulimit -f) the write then fails with a message instead of the

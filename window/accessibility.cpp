@@ -4,9 +4,8 @@
 #include <QHash>
 #include <QWidget>
 
-#include "form1.h"
 #include "gaps.h"
-#include "hints.h"
+#include "hintline.h"
 
 namespace frankierung {
 
@@ -31,9 +30,9 @@ QString trimmed(const std::string& text) {
 
 }  // namespace
 
-void describeForScreenReaders(Form1& form) {
+void describeForScreenReaders(QWidget& window) {
     QHash<QWidget*, QString> hints;
-    for (const ControlHint& h : controlHints(form)) {
+    for (const ControlHint& h : controlHints(window)) {
         QWidget* control = h.control;
         // The log's hint sits on its viewport, which screen readers never see on its own.
         if (auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget());
@@ -57,7 +56,7 @@ void AccessibleSummary::singleRow(Row row, Amount value, std::span<const Amount>
 
 void AccessibleSummary::pairRow(Row row, Amount /*p*/, Amount /*q*/, const std::string& boundText,
                                 std::span<const Amount> /*marks*/) {
-    pairBounds_.at(static_cast<std::size_t>(row) - 4) = boundText;
+    pairBounds_.at(pairIndex(row)) = boundText;
 }
 
 void AccessibleSummary::tripleRow(std::span<const Amount> reachable) {

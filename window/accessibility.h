@@ -12,10 +12,8 @@ class QWidget;
 
 namespace frankierung {
 
-class Form1;
-
 // Gives every control with a tooltip or a hint an accessible description carrying both.
-void describeForScreenReaders(Form1& form);
+void describeForScreenReaders(QWidget& window);
 
 // Writes a finished run into the chart's accessible description, e.g. "Markenwerte 6, 10 und
 // 15. Stabil ab: A, B 16; ..." — what a sighted user reads off the chart and the bound boxes.

@@ -13,10 +13,9 @@
 #include <QString>
 #include <QTextEdit>
 
-namespace frankierung {
+#include "userscale.h"
 
-// The design measures in twips; 15 twips make one logical pixel, so high-DPI screens scale.
-inline constexpr double kTwipsPerPixel = 15.0;
+namespace frankierung {
 
 [[nodiscard]] int twipsToPixels(double twips);
 // Edges are rounded, not the width, so adjacent controls stay adjacent.

@@ -8,10 +8,16 @@
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSvgRenderer>
 
 #include "accessibility.h"
+#include "chartboard.h"
+#include "design.h"
+#include "hintline.h"
+#include "logcolumn.h"
+#include "pairpanels.h"
+#include "runcontroller.h"
+#include "stampinputs.h"
 
 // The pictures live in a static library; without this their resource would be dropped at link.
 static void initPictures() {
@@ -30,7 +36,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter(this).fillRect(rect(), Form1::kFormColor);
+        QPainter(this).fillRect(rect(), kFormColor);
     }
 };
 
@@ -52,7 +58,7 @@ QIcon makeWindowIcon() {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     initPictures();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Frankierungsproblem mit 3 Marken:     N = xA + yB + zC"));
@@ -61,19 +67,128 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     area->setObjectName(QStringLiteral("Form1.client"));
     setCentralWidget(area);
     buildMenus();
-    buildDesign();
+    buildFrame();
+    stackControls();
     buildTabOrder();
-    connectCommands();
-    connectStampInput();
-    connectHints();
-    connectPairPanels();
-    connectChart();
+    connectParts();
+    hint_->watch(*this);
     describeForScreenReaders(*this);
-    // The designed client area; the arrangement later fits the window to the screen.
-    resize(twipsToPixels(4680), twipsToPixels(3195) + menuBar()->sizeHint().height());
+    // The load handler arranges to the window's size.
+    setGeometry(geometry);
+    Form_Load();
 }
 
 Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+    const auto add = [this](auto* menu, const char* name, const QString& text,
+                            void (Form1::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(menuBar(), "cmdEnde", QStringLiteral("Programm beenden"), &Form1::cmdEnde_Click);
+    QMenu* clean = menuBar()->addMenu(QStringLiteral("Tafel wischen"));
+    clean->setObjectName(QStringLiteral("cmdClean"));
+    clean->menuAction()->setObjectName(QStringLiteral("cmdClean"));
+    add(clean, "cmdAlles", QStringLiteral("Alles"), &Form1::cmdAlles_Click);
+    add(clean, "cmdZeichnen", QStringLiteral("Notizen"), &Form1::cmdZeichnen_Click);
+    add(menuBar(), "cmdInfo", QStringLiteral("Information"), &Form1::cmdInfo_Click);
+}
+
+void Form1::buildFrame() {
+    container_ = makePictureBox(centralWidget(), kPanelColor, true);
+    describe(container_, QStringLiteral("picContainer"), QStringLiteral("Hauptbereich"));
+    container_->setGeometry(twipsRect(480, 360, 13395, 9195));
+
+    legend_ = makePictureBox(container_, kLegendColor, false);
+    describe(legend_, QStringLiteral("picLegende"), QStringLiteral("Legende und Eingabebereich"));
+    legend_->setFont(timesFont(9.75));
+    container_->placeChild(legend_, 0, 0, 3150, 8655);
+
+    board_ = new ChartBoard(container_, this, this);
+    hint_ = new HintLine(container_, this);
+    column_ = new LogColumn(container_, this);
+
+    auto* postHorn = new ImageBox(legend_);
+    useDefaultFont(postHorn);
+    describe(postHorn, QStringLiteral("Image1"), QStringLiteral("Posthorn"));
+    postHorn->setSvg(QStringLiteral(":/pictures/posthorn.svg"), QSize(124, 115));
+    postHorn->resize(twipsToPixels(1860), twipsToPixels(1725));
+    legend_->placeChildAt(postHorn, 120, 120);
+    postHorn_ = postHorn;
+
+    inputFrame_ = new QGroupBox(QStringLiteral("A,  B, C ..."), legend_);
+    describe(inputFrame_, QStringLiteral("frmABC"), QStringLiteral("Markenwerte und Grenzen"));
+    setBackground(inputFrame_, kLegendColor);
+    useDefaultFont(inputFrame_);
+    inputFrame_->resize(twipsToPixels(1815), twipsToPixels(5655));
+    legend_->placeChildAt(inputFrame_, 180, 1740);
+
+    CommandButton* zeigen = makeButton(inputFrame_, QStringLiteral("zeigen"), kPanelColor);
+    describe(zeigen, QStringLiteral("cmdZeigen"),
+             QStringLiteral("zeigen: Graphik aufbauen, Grenzen berechnen"));
+    zeigen->setGeometry(twipsRect(120, 360, 1515, 315));
+    connect(zeigen, &QPushButton::clicked, this, &Form1::cmdZeigen_Click);
+
+    CommandButton* cls = makeButton(inputFrame_, QStringLiteral("löschen"), kPanelColor);
+    describe(cls, QStringLiteral("cmdCls"), QStringLiteral("Graphik und Protokoll löschen"));
+    cls->setGeometry(twipsRect(120, 2340, 1515, 315));
+    connect(cls, &QPushButton::clicked, this, &Form1::cmdCls_Click);
+
+    stamps_ = new StampInputs(inputFrame_, this);
+    pairs_ = new PairPanels(inputFrame_, *stamps_, this);
+    run_ = new RunController({.stamps = *stamps_,
+                              .column = *column_,
+                              .pairs = *pairs_,
+                              .board = *board_,
+                              .window = *this},
+                             this);
+}
+
+void Form1::stackControls() {
+    // Within each container the control named first lies in front.
+    const QString groups[] = {
+        QStringLiteral("txtPos cmdLoeschen cmdWie txtN txtPrüf txtLog hscn picLegende picGraph"),
+        QStringLiteral("frmABC Image1"),
+        QStringLiteral(
+            "StartBC StartABC StartCA StartAB cmdMarkeMinus(2) cmdMarkeplus(2) cmdMarkeMinus(1) "
+            "cmdMarkeplus(1) cmdMarkeMinus(0) cmdMarkeplus(0) cmdCls picCA picBC picAB cmdZeigen "
+            "txtMarke(0) txtMarke(1) txtMarke(2) Label1(6) Label1(5) Label1(4) Label1(0) "
+            "Label1(3) Label1(2) Label1(1)"),
+        QStringLiteral("Picture1(2) Picture1(1) Picture1(0)"),
+        QStringLiteral("txtRechnung Label2(2)"),
+    };
+    for (const QString& group : groups) {
+        const QStringList names = group.split(QLatin1Char(' '));
+        for (auto it = names.crbegin(); it != names.crend(); ++it) {
+            control(*it)->raise();
+        }
+    }
+}
+
+void Form1::buildTabOrder() {
+    // Labels and the frame hold places in the designed order but never take the focus.
+    const QStringList order =
+        QStringLiteral(
+            "picContainer hscn picGraph picLegende txtMarke(2) txtMarke(1) txtMarke(0) cmdZeigen "
+            "picAB picBC picCA cmdCls Picture1(0) Picture1(1) Picture1(2) txtLog txtPrüf txtN "
+            "cmdWie cmdMarkeplus(0) cmdMarkeMinus(0) cmdMarkeplus(1) cmdMarkeMinus(1) "
+            "cmdMarkeplus(2) cmdMarkeMinus(2) txtRechnung StartAB StartCA StartABC StartBC "
+            "cmdLoeschen txtPos")
+            .split(QLatin1Char(' '));
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(control(order[i - 1]), control(order[i]));
+    }
+}
+
+QWidget* Form1::control(const QString& name) const {
+    auto* w = findChild<QWidget*>(name);
+    if (w == nullptr) {
+        qFatal("No control named %s", qUtf8Printable(name));
+    }
+    return w;
+}
 
 void Form1::arrangeForm() {
     // Computed from the window itself: before the first show the main window's layout has not
@@ -92,61 +207,19 @@ void Form1::arrangeForm() {
 }
 
 void Form1::applyArrangement(const Arrangement& a) {
-    picLegende->raise();
-
-    picContainer->setGeometry(
+    legend_->raise();
+    container_->setGeometry(
         twipsRect(a.container.left, a.container.top, a.container.width, a.container.height));
     const UnitScale& cs = a.containerScale;
-    picContainer->setScale(cs.left, cs.top, cs.width, cs.height);
-
-    picContainer->placeChild(picLegende, a.legend.left, a.legend.top, a.legend.width,
-                             a.legend.height);
+    container_->setScale(cs.left, cs.top, cs.width, cs.height);
+    container_->placeChild(legend_, a.legend.left, a.legend.top, a.legend.width, a.legend.height);
     const UnitScale& ls = a.legendScale;
-    picLegende->setScale(ls.left, ls.top, ls.width, ls.height);
-
-    // The chart's left edge is scroll state: a later arrangement keeps it.
-    const double chartLeft =
-        arranged_ ? picContainer->childLeft(picGraph) : picContainer->childWidth(picLegende);
-    // The first change of the chart's system must not move the stamps on screen: they keep
-    // their pixel offsets, read in the new units. Later the chart units are kept instead.
-    std::array<QPointF, 3> stampPixels{};
-    if (!arranged_) {
-        for (std::size_t i = 0; i < Picture1.size(); ++i) {
-            stampPixels[i] = picGraph->toPixels(
-                {picGraph->childLeft(Picture1[i]), picGraph->childTop(Picture1[i])});
-            stampPixels[i] -= picGraph->innerRect().topLeft();
-        }
-    }
-    picContainer->placeChild(picGraph, chartLeft, a.chart.top, a.chart.width, a.chart.height);
-    picGraph->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
-    if (!arranged_) {
-        picGraph->setDrawWidth(a.chartDrawWidth);  // later the pen width is the drawing's state
-    }
-    if (!arranged_) {
-        for (std::size_t i = 0; i < Picture1.size(); ++i) {
-            const QPointF user =
-                picGraph->toUser(stampPixels[i] + QPointF(picGraph->innerRect().topLeft()));
-            picGraph->placeChildAt(Picture1[i], user.x(), user.y());
-        }
-    }
-
-    const auto place = [this](QWidget* w, const UnitRect& r) {
-        picContainer->placeChild(w, r.left, r.top, r.width, r.height);
-    };
-    place(hscn, a.scrollBar);
-    picLegende->placeChildAt(frmABC, a.frame.left, a.frame.top);
-    place(txtN, a.txtN);
-    place(txtPruef, a.txtPruef);
-    place(cmdWie, a.cmdWie);
-    place(cmdLoeschen, a.cmdLoeschen);
-    place(txtLog, a.txtLog);
-    place(txtPos, a.txtPos);
-    setForeground(txtPos, kHintColor);
-    picLegende->placeChildAt(Image1, a.image.left, a.image.top);
-    // A small window gives the right column and the hint line less room than their captions.
-    for (QWidget* w : std::initializer_list<QWidget*>{txtN, cmdWie, cmdLoeschen, txtPos}) {
-        fitCaption(w);
-    }
+    legend_->setScale(ls.left, ls.top, ls.width, ls.height);
+    legend_->placeChildAt(inputFrame_, a.frame.left, a.frame.top);
+    legend_->placeChildAt(postHorn_, a.image.left, a.image.top);
+    board_->arrange(a, !arranged_);
+    column_->arrange(a);
+    hint_->arrange(a);
     arranged_ = true;
 }
 
@@ -163,7 +236,7 @@ QRect availableScreenArea() {
 }
 
 void showCoveringScreen(Form1& form) {
-    // Without a window manager showMaximized() alone leaves the designed small window.
+    // Without a window manager showMaximized() alone leaves the window as it was.
     form.setGeometry(availableScreenArea());
     form.showMaximized();
 }

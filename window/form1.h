@@ -1,39 +1,38 @@
-// The one window of the program: its controls as designed, and their arrangement to the
-// window's size.
+// The one window of the program: it builds its parts into the designed frame, wires their
+// signals to its named handlers, and fits the content to its size.
 #pragma once
 
 #include <QMainWindow>
 #include <QRect>
-#include <array>
 
 #include "arrangement.h"
-#include "controls.h"
-#include "picturebox.h"
-#include "survey.h"
-
-class QAction;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QScrollBar;
 
 namespace frankierung {
+
+class ChartBoard;
+class HintLine;
+class LogColumn;
+class PairPanels;
+class PictureBox;
+class RunController;
+class StampInputs;
+
+// The screen's area that a window may cover (without panels), in logical pixels.
+[[nodiscard]] QRect availableScreenArea();
 
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // Builds the window with that geometry and starts it (Form_Load), ready to be shown.
+    explicit Form1(QRect geometry = availableScreenArea(), QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The load handler: runs once, before the window is first shown.
-    void Form_Load();
     // Fits the content to the window's current size. Runs again on every resize.
     void arrangeForm();
-    [[nodiscard]] bool isArranged() const { return arranged_; }
 
     // --- Commands and menus ---
     // A run asked for while a run is processing events is remembered, not nested: one fresh
-    // run follows when the current one ends.
+    // run follows when the current one ends. "Programm beenden" drops it.
     void cmdZeigen_Click();
     void cmdCls_Click();
     void cmdLoeschen_Click();
@@ -42,8 +41,6 @@ public:
     void cmdZeichnen_Click();
     void cmdInfo_Click();
     void cmdEnde_Click();
-    [[nodiscard]] bool isRunning() const { return running_; }
-    [[nodiscard]] const Survey& survey() const { return survey_; }
 
     // --- Stamp value input ---
     void cmdMarkeplus_Click(int Index);
@@ -64,94 +61,42 @@ public:
     void hscn_Change();
     void hscn_Scroll();
 
-    static constexpr QColor kFormColor{192, 192, 192};
-    static constexpr QColor kHintColor{175, 0, 0};
-
-    // Controls, named as in the design; arrays by index.
-    PictureBox* picContainer = nullptr;
-    PictureBox* picLegende = nullptr;
-    PictureBox* picGraph = nullptr;
-    PictureBox* picAB = nullptr;
-    PictureBox* picBC = nullptr;
-    PictureBox* picCA = nullptr;
-    std::array<PictureBox*, 3> Picture1{};
-
-    std::array<TextBox*, 3> txtMarke{};
-    TextBox* txtPruef = nullptr;  // objectName "txtPrüf"
-    TextBox* txtN = nullptr;
-    TextBox* StartAB = nullptr;
-    TextBox* StartBC = nullptr;
-    TextBox* StartCA = nullptr;
-    TextBox* StartABC = nullptr;
-    MultiLineTextBox* txtPos = nullptr;
-    MultiLineTextBox* txtLog = nullptr;
-    MultiLineTextBox* txtRechnung = nullptr;
-
-    std::array<CommandButton*, 3> cmdMarkeplus{};
-    std::array<CommandButton*, 3> cmdMarkeMinus{};
-    CommandButton* cmdZeigen = nullptr;
-    CommandButton* cmdCls = nullptr;
-    CommandButton* cmdLoeschen = nullptr;
-    CommandButton* cmdWie = nullptr;
-
-    std::array<QLabel*, 7> Label1{};
-    std::array<QLabel*, 3> Label2{};
-    QGroupBox* frmABC = nullptr;
-    ImageBox* Image1 = nullptr;
-    QScrollBar* hscn = nullptr;
-
-    QAction* cmdEnde = nullptr;
-    QMenu* cmdClean = nullptr;
-    QAction* cmdAlles = nullptr;
-    QAction* cmdZeichnen = nullptr;
-    QAction* cmdInfo = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildDesign();
-    void buildMenus();
-    void buildTabOrder();
-    void applyArrangement(const Arrangement& a);
-    void runSurvey();
+    // The load handler: arranges, draws the chart once, explains it and puts the stamps at their
+    // values. Runs once, from the constructor.
+    void Form_Load();
 
-    // Each group of handlers wires its own signals and event filters.
-    void connectCommands();
-    void connectStampInput();
-    void connectHints();
-    void connectPairPanels();
-    void connectChart();
+    void buildMenus();
+    void buildFrame();
+    void connectParts();
+    void stackControls();
+    void buildTabOrder();
+    // The control of that object name; there is exactly one.
+    [[nodiscard]] QWidget* control(const QString& name) const;
+    void applyArrangement(const Arrangement& a);
+
+    // The frame: the container, the legend on it, and on the legend the post horn and the
+    // input frame, which holds the stamp inputs and the pair panels.
+    PictureBox* container_ = nullptr;
+    PictureBox* legend_ = nullptr;
+    QWidget* postHorn_ = nullptr;
+    QWidget* inputFrame_ = nullptr;
+
+    ChartBoard* board_ = nullptr;
+    HintLine* hint_ = nullptr;
+    LogColumn* column_ = nullptr;
+    StampInputs* stamps_ = nullptr;
+    PairPanels* pairs_ = nullptr;
+    RunController* run_ = nullptr;
 
     bool arranged_ = false;
-    Survey survey_;
-    bool running_ = false;
-    bool runPending_ = false;
-
-    // Note drawing on the chart.
-    bool zeichnet = false;
-    float letztesX = 0;
-    float letztesY = 0;
-
-    // --- chart interaction state ---
-    // The stamp picture being dragged by hand (-1: none), where it was gripped (its pixels),
-    // and the translucent copy of it that follows the pointer.
-    int dragIndex_ = -1;
-    QPointF dragGrip_;
-    QLabel* dragFeedback_ = nullptr;
-    void stampPressed(int index, QPointF pixelPos);
-    void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
-    void stampReleased(int index);
-
-    // --- hints, stamp input and pair panels state ---
-    // Writes the line of the pair (first, second) with the remaining value, or what is wrong.
-    void showPairLine(int first, int second, int third, const TextBox* bound, const char* boundName,
-                      const char* boundLabel);
 };
 
-// The screen's area that a window may cover (without panels), in logical pixels.
-[[nodiscard]] QRect availableScreenArea();
-// Covers that area with the window and shows it, maximized where a window manager exists.
+// Covers availableScreenArea() with the window and shows it, maximized where a window manager
+// exists.
 void showCoveringScreen(Form1& form);
 
 }  // namespace frankierung

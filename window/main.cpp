@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "appsetup.h"
 #include "appstart.h"
 #include "form1.h"
 
@@ -44,9 +43,6 @@ int main(int argc, char* argv[]) {
     frankierung::setUpDesignLook();
 
     frankierung::Form1 form;
-    // The load handler arranges to the window's size: give it the screen's first.
-    form.setGeometry(frankierung::availableScreenArea());
-    form.Form_Load();
     frankierung::showCoveringScreen(form);
     return QApplication::exec();
 }

@@ -8,7 +8,7 @@
 namespace frankierung {
 namespace {
 
-DriverOutput drive(std::vector<std::string> args) {
+ProgramOutcome drive(std::vector<std::string> args) {
     return runDriver(args);
 }
 

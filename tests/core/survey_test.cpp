@@ -86,7 +86,7 @@ TEST(Survey, EqualsTheLiteralEnumerationWhileTheAmountBoxChanges) {
 nlohmann::json survey(const std::vector<std::string>& texts) {
     std::vector<std::string> args{"--json", "--"};
     args.insert(args.end(), texts.begin(), texts.end());
-    const DriverOutput out = runDriver(args);
+    const ProgramOutcome out = runDriver(args);
     return out.exitCode == 0 ? nlohmann::json::parse(out.out) : nlohmann::json(out.err);
 }
 

@@ -25,7 +25,7 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
     w.setText("txtMarke(1)", "11");
     w.setText("txtMarke(2)", "13");
     w.click("cmdZeigen");  // a second run: its pen starts afresh
-    using K = Primitive::Kind;
+    using K = DrawingItem::Kind;
     const QColor blue(0, 0, 128), green(0, 128, 0), cyan(0, 128, 128), black(Qt::black);
     // kind, y of a box's top or a circle's centre, label's y, colour, values used, label, its
     // colour
@@ -41,7 +41,7 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
         SCOPED_TRACE(label);
         std::set<int> marks;
         int labels = 0;
-        for (const Primitive& p : w.drawing()) {
+        for (const DrawingItem& p : w.drawing()) {
             if (p.kind == K::Text && p.p1 == QPointF(-2.9, labelY)) {
                 ++labels;
                 EXPECT_EQ(std::tuple(p.text, p.color, p.font.bold()),
@@ -63,7 +63,7 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
         EXPECT_EQ(marks, reachable(values));
     }
     std::size_t rings = 0;  // row 7 puts a light dot with a yellow ring on each of its boxes
-    for (const Primitive& p : w.drawing()) {
+    for (const DrawingItem& p : w.drawing()) {
         rings += p.kind == K::Circle && p.p1.y() == 12.7 && p.radius == 0.3 &&
                  p.color == Qt::yellow && p.fill == QColor(240, 240, 240);
     }
@@ -74,16 +74,16 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
     test::Window w;
     w.click("cmdZeigen");
     int ticks[2] = {0, 0};  // short, long
-    std::map<std::pair<double, double>, const Primitive*> numbers;
-    for (const Primitive& p : w.drawing()) {
-        if (p.kind == Primitive::Kind::Line) {
+    std::map<std::pair<double, double>, const DrawingItem*> numbers;
+    for (const DrawingItem& p : w.drawing()) {
+        if (p.kind == DrawingItem::Kind::Line) {
             const bool isLong = p.p1.y() == 4.5 && p.p2.y() == 15.5;
             ASSERT_TRUE(isLong || (p.p1.y() == 5 && p.p2.y() == 15)) << p.p1.x();
             EXPECT_EQ(p.p1.x(), isLong ? 5 * ticks[1] : ticks[0]);
             EXPECT_EQ(p.color, isLong && ticks[1] % 2 == 0 ? Qt::black : QColor(128, 128, 128));
             EXPECT_EQ(p.penWidth, 1);
             ++ticks[isLong];
-        } else if (p.kind == Primitive::Kind::Text && (p.p1.y() == 4.5 || p.p1.y() == 15)) {
+        } else if (p.kind == DrawingItem::Kind::Text && (p.p1.y() == 4.5 || p.p1.y() == 15)) {
             numbers[{p.p1.x(), p.p1.y()}] = &p;
         }
     }
@@ -91,7 +91,7 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
     EXPECT_EQ(numbers.size(), 402U);
     for (const auto& [amount, bold] : {std::pair{0, true}, {5, false}, {1000, true}}) {
         for (const double y : {4.5, 15.0}) {
-            const Primitive* p = numbers[{amount, y}];
+            const DrawingItem* p = numbers[{amount, y}];
             ASSERT_NE(p, nullptr) << amount;
             EXPECT_EQ(p->font.family(), "Times New Roman");
             EXPECT_EQ(std::tuple(p->text, p->font.bold(), p->color, p->font.pointSizeF()),
@@ -106,23 +106,24 @@ TEST(Chart, BoxesJoinOnScreenWithoutSeams) {
         PictureBox box;
         box.resize(width, 1000);
         box.setScaleCorners(-3, 0, 1000, 20);
-        box.setDrawWidth(2);
+        box.canvas().setDrawWidth(2);
         for (int n = 30; n < 38; ++n) {
-            box.box(n, 13.1, n + 1, 12.4, QColor(0, 0, 128));
-            box.circle(n + 0.52, 12.7, 0.3);
+            box.canvas().box(n, 13.1, n + 1, 12.4, QColor(0, 0, 128));
+            box.canvas().circle(n + 0.52, 12.7, 0.3);
         }
         const QRect area =
-            QRectF(box.toPixels({29, 12.3}), box.toPixels({39, 13.2})).toAlignedRect();
+            QRectF(box.scale().toPixels({29, 12.3}), box.scale().toPixels({39, 13.2}))
+                .toAlignedRect();
         QImage image(area.size(), QImage::Format_RGB32);
         box.render(&image, {}, area);
         // Along the band's top edge, every pixel from the first box's left to the last's right.
-        const int y = static_cast<int>(box.toPixels({0, 12.42}).y()) - area.top();
-        for (int x = qRound(box.toPixels({30, 0}).x()); x < qRound(box.toPixels({38, 0}).x());
-             ++x) {
+        const int y = static_cast<int>(box.scale().toPixels({0, 12.42}).y()) - area.top();
+        for (int x = qRound(box.scale().toPixels({30, 0}).x());
+             x < qRound(box.scale().toPixels({38, 0}).x()); ++x) {
             ASSERT_EQ(image.pixelColor(x - area.left(), y), QColor(0, 0, 128))
                 << width << " at " << x;
         }
-        const QPoint dot = box.toPixels({33.52, 12.7}).toPoint() - area.topLeft();
+        const QPoint dot = box.scale().toPixels({33.52, 12.7}).toPoint() - area.topLeft();
         if (width > 20000) {  // wide enough for the light inside of a ring to show
             EXPECT_EQ(image.pixelColor(dot), QColor(240, 240, 240));
         }

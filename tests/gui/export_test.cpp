@@ -6,7 +6,8 @@
 #include <QXmlStreamReader>
 #include <filesystem>
 
-#include "chartexport.h"
+#include "commandline.h"
+#include "sheetwriter.h"
 #include "window.h"
 
 namespace frankierung {
@@ -17,7 +18,7 @@ using Args = std::vector<std::string>;
 struct Exported {
     QTemporaryDir dir;
     QString file;
-    ExportOutcome outcome;
+    ProgramOutcome outcome;
     Exported(const QString& name, Args args) : file(dir.filePath(name)) {
         args.insert(args.begin(), {"-o", file.toStdString()});
         outcome = runChartExport(args);
@@ -158,8 +159,8 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
     EXPECT_EQ(huge.outcome.exitCode, 0) << huge.outcome.err;
     const ChartSheet sheet({{"6", "10", "15"}, defaultStrips(), kMinSheetWidth});
     double end = -1;  // where the last upper number ends, in sheet pixels
-    for (const Primitive& p : sheet.stripDrawing()) {
-        if (p.kind == Primitive::Kind::Text && p.p1.y() < 5 && p.p1.x() <= 100) {
+    for (const DrawingItem& p : sheet.stripDrawing().items()) {
+        if (p.kind == DrawingItem::Kind::Text && p.p1.y() < 5 && p.p1.x() <= 100) {
             EXPECT_GE(sheet.toSheet(0, p.p1).x(), end) << p.text.toStdString();
             end = sheet.toSheet(0, p.p1).x() + p.textSize.width();
         }

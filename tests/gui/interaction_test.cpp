@@ -2,7 +2,7 @@
 // chart as a board, the stamps dragged along it and the scroll bar.
 #include <QScrollBar>
 
-#include "hints.h"
+#include "hintline.h"
 #include "window.h"
 
 namespace frankierung {
@@ -58,7 +58,7 @@ TEST(StampInput, StepsTypingAndTheirTraces) {
         w.setText(box, before);
         w.get<QLabel>(label)->setText("unberührt");
         w.get<QTextEdit>("txtPos")->clear();
-        w.get<PictureBox>("picCA")->print("15-6");
+        w.get<PictureBox>("picCA")->canvas().print("15-6");
         w.click(QString("cmdMarke%1(%2)").arg(button).arg(i));
         EXPECT_EQ(w.text(box), after != nullptr ? after : before);
         EXPECT_EQ(w.text(label), after != nullptr ? w.text(box) + "c" : "unberührt");
@@ -163,12 +163,12 @@ TEST(ChartMouse, PointPickAndDrawNotes) {
     EXPECT_EQ(w.text("txtPrüf"), " 10");
     for (int k = 1; k < 4; ++k) {
         QTest::mouseMove(w.chart(), route[k]);
-        const Primitive& segment = w.drawing().back();
+        const DrawingItem& segment = w.drawing().back();
         EXPECT_LT((segment.p1 - w.point(route[k - 1])).manhattanLength() +
                       (segment.p2 - w.point(route[k])).manhattanLength(),
                   1e-4);
         EXPECT_EQ(std::tuple(segment.kind, segment.color, segment.penWidth),
-                  std::tuple(Primitive::Kind::Line, kNoteBlue, 2));
+                  std::tuple(DrawingItem::Kind::Line, kNoteBlue, 2));
     }
     QTest::mouseRelease(w.chart(), Qt::RightButton, {}, route[3]);
     QTest::mouseMove(w.chart(), w.pixel({35, 18}));
@@ -219,15 +219,15 @@ TEST(Scrolling, TheBarSlidesTheChartToItsEnd) {
     auto* container = w.get<PictureBox>("picContainer");
     for (const auto& [value, left, amount] : {std::tuple{700, -684, 450.5}, {1534, -1518, 999.5}}) {
         scroll->setValue(value);
-        EXPECT_EQ(container->childLeft(w.chart()), left);
+        EXPECT_EQ(container->childRect(w.chart()).x(), left);
         EXPECT_EQ(w.form.childAt(w.chart()->mapTo(&w.form, w.pixel({amount, 18}))), w.chart());
     }
     scroll->setValue(0);
     scroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(container->childLeft(w.chart()), 6);
+    EXPECT_EQ(container->childRect(w.chart()).x(), 6);
     scroll->setSliderDown(true);  // the thumb dragged
     scroll->setSliderPosition(300);
-    EXPECT_EQ(container->childLeft(w.chart()), -284);
+    EXPECT_EQ(container->childRect(w.chart()).x(), -284);
 }
 
 }  // namespace

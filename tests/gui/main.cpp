@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "appsetup.h"
 #include "appstart.h"
 
 int main(int argc, char** argv) {

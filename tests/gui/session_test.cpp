@@ -24,15 +24,15 @@ public:
     // What the chart holds: the number of primitives and a sum over them; row 7's amounts.
     std::pair<std::size_t, double> fingerprint() const {
         double sum = 0;
-        for (const Primitive& p : drawing()) {
+        for (const DrawingItem& p : drawing()) {
             sum += p.p1.x() + 3 * p.p1.y() + 5 * p.p2.x() + 7 * p.p2.y() + p.color.rgb() % 97;
         }
         return {drawing().size(), sum};
     }
     std::vector<double> row7() const {
         std::vector<double> xs;
-        for (const Primitive& p : drawing()) {
-            if (p.kind == Primitive::Kind::Box && p.p1.y() == 13.1) {
+        for (const DrawingItem& p : drawing()) {
+            if (p.kind == DrawingItem::Kind::Box && p.p1.y() == 13.1) {
                 xs.push_back(p.p1.x());
             }
         }
@@ -46,7 +46,7 @@ public:
         }
         auto [it, fresh] = cache_.try_emplace(args);
         if (fresh) {
-            const DriverOutput out = runDriver(args);
+            const ProgramOutcome out = runDriver(args);
             it->second = out.exitCode == 0 ? nlohmann::json::parse(out.out) : nlohmann::json();
         }
         return it->second;
@@ -168,8 +168,8 @@ TEST(Session, ARandomPupilKeepsTheWindowSound) {
                 log + QString::fromStdString(j.at("log").get<std::string>()).replace("\r\n", "\n"));
             EXPECT_EQ(s.row7(), j.at("rows").at(6).get<std::vector<double>>());  // and no notes
             EXPECT_TRUE(
-                std::none_of(s.drawing().begin(), s.drawing().end(), [](const Primitive& p) {
-                    return p.kind == Primitive::Kind::Line && p.color == QColor(0, 0, 128);
+                std::none_of(s.drawing().begin(), s.drawing().end(), [](const DrawingItem& p) {
+                    return p.kind == DrawingItem::Kind::Line && p.color == QColor(0, 0, 128);
                 }));
             ++runs;
         }

@@ -18,6 +18,7 @@
 
 #include "driver.h"
 #include "form1.h"
+#include "picturebox.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -49,9 +50,7 @@ struct MessageAnswerer {
 
 // Loaded at the given size and shown.
 struct Window {
-    explicit Window(QSize size = {1280, 1024}) {
-        form.setGeometry(QRect(QPoint(0, 0), size));
-        form.Form_Load();
+    explicit Window(QSize size = {1280, 1024}) : form(QRect(QPoint(0, 0), size)) {
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -63,8 +62,8 @@ struct Window {
         return w;
     }
     PictureBox* chart() const { return get<PictureBox>("picGraph"); }
-    const std::vector<Primitive>& drawing(const QString& box = "picGraph") const {
-        return get<PictureBox>(box)->primitives();
+    const std::vector<DrawingItem>& drawing(const QString& box = "picGraph") const {
+        return get<PictureBox>(box)->drawing().items();
     }
     // What a control shows: its text or caption, or the texts printed in a picture box.
     QString text(const QString& name) const {
@@ -82,7 +81,7 @@ struct Window {
             return button->text();
         }
         QString printed;
-        for (const Primitive& p : drawing(name)) {
+        for (const DrawingItem& p : drawing(name)) {
             printed += p.text;
         }
         return printed;
@@ -101,10 +100,10 @@ struct Window {
     // Where stamp i stands, and chart points and pixels, in the chart's units.
     QPointF stamp(int i) const {
         QWidget* s = get(QStringLiteral("Picture1(%1)").arg(i));
-        return {chart()->childLeft(s), chart()->childTop(s)};
+        return chart()->childRect(s).topLeft();
     }
-    QPoint pixel(QPointF at) const { return chart()->toPixels(at).toPoint(); }
-    QPointF point(QPoint pixel) const { return chart()->toUser(QPointF(pixel)); }
+    QPoint pixel(QPointF at) const { return chart()->scale().toPixels(at).toPoint(); }
+    QPointF point(QPoint pixel) const { return chart()->scale().toUser(QPointF(pixel)); }
     // Coming from a neighbouring pixel: a move to where the pointer already stands is none.
     static void hover(QWidget* w, QPoint p) {
         QTest::mouseMove(w, p + QPoint(1, 0));

@@ -1,6 +1,7 @@
 // The window after start-up, as designed and arranged, how it follows its size, and what a
 // screen reader learns of it.
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <memory>
 
@@ -25,7 +26,7 @@ TEST(StartUp, FirstIdleState) {
     EXPECT_EQ(w.text("txtRechnung"), "Geduld bitte, Rechnu\nng läuft\n");
     EXPECT_EQ(w.get("txtPrüf")->toolTip(), "darzustellende Zahl wählen");
     EXPECT_EQ(QPointF(w.stamp(0).x(), w.stamp(2).x()), QPointF(6, 15));
-    EXPECT_EQ(w.get<PictureBox>("picContainer")->childLeft(w.chart()), 16);
+    EXPECT_EQ(w.get<PictureBox>("picContainer")->childRect(w.chart()).x(), 16);
 
     // Four bold lines below the rows; the next run erases them and prints in 10 points.
     const std::tuple<QPointF, QColor, const char*> lines[] = {
@@ -43,7 +44,7 @@ TEST(StartUp, FirstIdleState) {
         ++line;
     }
     w.click("cmdZeigen");
-    EXPECT_EQ(w.drawing().back().kind, Primitive::Kind::Circle);
+    EXPECT_EQ(w.drawing().back().kind, DrawingItem::Kind::Circle);
     EXPECT_EQ(w.drawing()[5].font.pointSizeF(), 10);  // strips, tick lines, then the number 0
 }
 
@@ -66,9 +67,27 @@ TEST(StartUp, ColoursAndPictures) {
     EXPECT_EQ(w.get("cmdWie")->palette().color(QPalette::Button), QColor(240, 240, 240));
     EXPECT_EQ(w.get("cmdZeigen")->palette().color(QPalette::Button), QColor(224, 224, 224));
     EXPECT_EQ(w.get("txtPos")->palette().color(QPalette::Text), QColor(175, 0, 0));
-    QWidget* stamp = w.get("Picture1(1)");
-    EXPECT_NE(shot.pixelColor(stamp->mapTo(&w.form, QPoint(50, 100))), QColor(224, 224, 224));
+    // The pictures show, and the container's border lies over the chart running beneath it.
+    const auto at = [&](const char* name, QPoint p) {
+        return shot.pixelColor(w.get(name)->mapTo(&w.form, p));
+    };
+    EXPECT_NE(at("Picture1(1)", {50, 100}), QColor(224, 224, 224));
+    EXPECT_NE(at("Image1", {62, 57}), QColor(192, 192, 192));
+    const QWidget* container = w.get("picContainer");
+    EXPECT_NE(at("picContainer", {container->width() - 1, container->height() / 10}),
+              QColor(224, 224, 224));
     EXPECT_GT(qAlpha(w.form.windowIcon().pixmap(16).toImage().pixel(8, 8)), 0);
+    // What the screen shows follows the chart: "Alles" wipes the row of 6 off it.
+    const auto onScreen = [&](QPointF point) {
+        QCoreApplication::processEvents();
+        return w.form.screen()
+            ->grabWindow(w.form.winId())
+            .toImage()
+            .pixelColor(w.chart()->mapTo(&w.form, w.pixel(point)));
+    };
+    EXPECT_EQ(onScreen({6.5, 5.7}), QColor(0, 0, 128));
+    w.click("cmdAlles");
+    EXPECT_EQ(onScreen({6.5, 5.7}), QColor(224, 224, 224));
 }
 
 TEST(StartUp, FocusAndScreenReaders) {
@@ -147,7 +166,7 @@ TEST(Arrangement, SmallScreensShowEveryControlWhole) {
         const auto* hint = w.get<QTextEdit>("txtPos");
         EXPECT_LE(hint->fontMetrics().height(), hint->contentsRect().height() - 2);
         for (auto it = w.drawing().end() - 4; start == now && it != w.drawing().end(); ++it) {
-            EXPECT_LE(w.chart()->toPixels(it->p1).x() + it->textSize.width(),
+            EXPECT_LE(w.chart()->scale().toPixels(it->p1).x() + it->textSize.width(),
                       w.get("txtLog")->x() - w.chart()->x());
         }
     }
@@ -175,7 +194,7 @@ TEST(Arrangement, ResizeKeepsTheScrolledChartAndTheStamps) {
          {QSize(1280, 1024), QSize(kMinimumWindowWidth, kMinimumWindowHeight), QSize(1920, 1080)}) {
         w.form.resize(size);
         QCoreApplication::processEvents();
-        EXPECT_EQ(container->childLeft(w.chart()), -484);
+        EXPECT_EQ(container->childRect(w.chart()).x(), -484);
         EXPECT_EQ(w.stamp(1), stamp);
         EXPECT_NEAR(container->width(), size.width() * 0.97, 1);
         EXPECT_NEAR(w.get("txtLog")->geometry().right(), container->width(), 3);
@@ -183,14 +202,14 @@ TEST(Arrangement, ResizeKeepsTheScrolledChartAndTheStamps) {
     }
 }
 
-// The first arrangement changes the chart's units; the stamps must not jump on screen.
+// The first arrangement changes the chart's units; the stamps keep their designed heights, 60, 0
+// and 120 twips below the chart's top.
 TEST(Arrangement, FirstArrangementKeepsTheStampsWhereTheyWere) {
     Form1 form;
-    auto* stamp = form.findChild<QWidget*>("Picture1(2)");
-    const QPoint before = stamp->pos();
-    form.setGeometry(0, 0, 1280, 1024);
-    form.arrangeForm();
-    EXPECT_LE((stamp->pos() - before).manhattanLength(), 2);
+    const auto top = [&](int i) {
+        return form.findChild<QWidget*>(QString("Picture1(%1)").arg(i))->y();
+    };
+    EXPECT_EQ(std::vector({top(0), top(1), top(2)}), std::vector({4, 0, 8}));
     showCoveringScreen(form);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_TRUE(availableScreenArea().contains(form.geometry()));

@@ -1,0 +1,91 @@
+#include "canvas.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "numbertext.h"
+
+namespace frankierung {
+
+QFont Canvas::font() const {
+    QFont f = target_.baseFont();
+    if (bold_) {
+        f.setBold(*bold_);
+    }
+    if (points_) {
+        f.setPointSizeF(*points_);
+    }
+    return f;
+}
+
+void Canvas::setFontSize(double points) {
+    if (points > 0 && std::isfinite(points)) {
+        points_ = points;
+    }
+}
+
+void Canvas::cls() {
+    target_.mutableDrawing().clear();
+    const QRectF user = target_.scale().user();
+    currentX_ = user.left();
+    currentY_ = user.top();
+    target_.cleared();
+}
+
+void Canvas::add(DrawingItem item) {
+    item.mark = mark_;
+    target_.mutableDrawing().append(std::move(item));
+    target_.added(target_.mutableDrawing().items().back());
+}
+
+DrawingItem Canvas::pen(DrawingItem::Kind kind, QPointF p1, QPointF p2, const QColor& color) const {
+    DrawingItem item;
+    item.kind = kind;
+    item.p1 = p1;
+    item.p2 = p2;
+    item.color = color;
+    item.penWidth = drawWidth_;
+    return item;
+}
+
+void Canvas::line(double x1, double y1, double x2, double y2) {
+    add(pen(DrawingItem::Kind::Line, {x1, y1}, {x2, y2}, foreColor_));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::box(double x1, double y1, double x2, double y2, const QColor& color) {
+    add(pen(DrawingItem::Kind::Box, {x1, y1}, {x2, y2}, color));
+}
+
+void Canvas::circle(double cx, double cy, double radius) {
+    DrawingItem item = pen(DrawingItem::Kind::Circle, {cx, cy}, {}, foreColor_);
+    item.radius = radius;
+    item.fill = fillColor_;
+    add(std::move(item));
+}
+
+void Canvas::print(std::initializer_list<PrintItem> items) {
+    QString text;
+    for (const PrintItem& item : items) {
+        text += item.isNumber
+                    ? QString::fromStdString(signedNumberText(item.value)) + QLatin1Char(' ')
+                    : item.string;
+    }
+    const QFont f = font();
+    const QFontMetricsF metrics(f, target_.metricsDevice());
+    if (!text.isEmpty()) {
+        DrawingItem item = pen(DrawingItem::Kind::Text, {currentX_, currentY_}, {}, foreColor_);
+        item.textSize = {metrics.horizontalAdvance(text), metrics.height()};
+        item.text = std::move(text);
+        item.font = f;
+        add(std::move(item));
+    }
+    const UserScale scale = target_.scale();
+    currentX_ = scale.user().left();
+    if (scale.pixelsPerUnitY() != 0) {
+        currentY_ += metrics.height() / scale.pixelsPerUnitY();
+    }
+}
+
+}  // namespace frankierung

@@ -1,0 +1,275 @@
+#include "chartboard.h"
+
+#include <QFontMetricsF>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "chartrenderer.h"
+#include "design.h"
+#include "numbertext.h"
+#include "survey.h"
+
+namespace frankierung {
+
+namespace {
+
+const QColor kNoteColor{0, 0, 128};  // palette blue
+
+// Chart units are single precision. Beyond that range the value becomes an infinity, which
+// the chart keeps off screen; a plain cast would be undefined there.
+double chartUnits(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (std::fabs(value) > kLargest) {
+        return std::copysign(std::numeric_limits<double>::infinity(), value);
+    }
+    return static_cast<double>(static_cast<float>(value));
+}
+
+QString stampName(int i) {
+    return QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(i)));
+}
+
+}  // namespace
+
+ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
+    : QObject(parent), container_(container), window_(window) {
+    chart_ = makePictureBox(container, kPanelColor, false);
+    describe(chart_, QStringLiteral("picGraph"),
+             QStringLiteral("Diagramm der darstellbaren Zahlen"));
+    chart_->setFont(chartFont());
+    chart_->setCursor(iconPointer());
+    container->placeChild(chart_, 3360, 120, 8955, 6435);
+    connect(chart_, &PictureBox::mousePressed, this, [this](QPointF pos, Qt::MouseButtons) {
+        emit pressed(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    });
+    connect(chart_, &PictureBox::mouseMoved, this, [this](QPointF pos, Qt::MouseButtons) {
+        emit moved(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    });
+    connect(chart_, &PictureBox::mouseReleased, this, &ChartBoard::released);
+
+    scrollBar_ = new QScrollBar(Qt::Horizontal, container);
+    describe(scrollBar_, QStringLiteral("hscn"), QStringLiteral("Bildlauf des Diagramms"));
+    // 1534, not 1300: only then can the chart's right end be scrolled into view.
+    scrollBar_->setRange(0, 1534);
+    scrollBar_->setValue(0);
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(10);
+    scrollBar_->setFocusPolicy(Qt::StrongFocus);
+    container->placeChild(scrollBar_, 45, 8640, 7335, 375);
+    // Without tracking the value changes when the thumb is released; while it is dragged the
+    // chart follows the thumb's position.
+    scrollBar_->setTracking(false);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::scrolled);
+    connect(scrollBar_, &QScrollBar::sliderMoved, this, &ChartBoard::scrolling);
+
+    const double lefts[3] = {60, 1380, 2880};
+    const double tops[3] = {60, 0, 120};
+    const double valueLefts[3] = {840, 900, 840};
+    const double valueWidths[3] = {435, 375, 435};
+    const char* values[3] = {"6c", "10c", "15c"};
+    for (int i = 0; i < 3; ++i) {
+        auto* stamp = makePictureBox(chart_, kPanelColor, false);
+        describe(stamp, indexed("Picture1", i),
+                 QStringLiteral("Briefmarke für Markenwert ") + stampName(i));
+        useDefaultFont(stamp);
+        stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
+        stamp->setCursor(Qt::SizeAllCursor);
+        stamp->resize(twipsToPixels(1515), twipsToPixels(2055));
+        // Left and top in chart units; the stamp keeps its size in pixels whatever the scale.
+        chart_->placeChildAt(stamp, lefts[i], tops[i]);
+        stamps_.at(static_cast<std::size_t>(i)) = stamp;
+        // The box reports user units; the drag works in the stamp's own pixels.
+        connect(stamp, &PictureBox::mousePressed, this,
+                [this, i, stamp](QPointF pos, Qt::MouseButtons) {
+                    dragGrip_ = stamp->scale().toPixels(pos);
+                    emit stampPressed(i);
+                });
+        connect(stamp, &PictureBox::mouseMoved, this,
+                [this, i, stamp](QPointF pos, Qt::MouseButtons buttons) {
+                    stampMoved(i, stamp->scale().toPixels(pos), buttons);
+                });
+        connect(stamp, &PictureBox::mouseReleased, this,
+                [this, i](QPointF, Qt::MouseButtons) { stampReleased(i); });
+
+        QLabel* value =
+            makeLabel(stamp, QString::fromLatin1(values[i]),
+                      designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
+        describe(value, indexed("Label2", i),
+                 QStringLiteral("Wert der Briefmarke ") + stampName(i));
+        stamp->placeChild(value, valueLefts[i], 180, valueWidths[i], 195);
+        // No handlers: a press on it must not reach the stamp beneath.
+        value->setAttribute(Qt::WA_NoMousePropagation);
+        values_.at(static_cast<std::size_t>(i)) = value;
+    }
+
+    patience_ =
+        makeMultiLine(stamps_[2],
+                      {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), timesFont(14.25, true),
+                       QColor(255, 0, 0), QColor(255, 255, 0), true, true},
+                      false);
+    describe(patience_, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
+    stamps_[2]->placeChild(patience_, 120, 120, 1275, 1755);
+
+    dragFeedback_ = new QLabel(window);
+    dragFeedback_->setObjectName(QStringLiteral("stampDragFeedback"));
+    dragFeedback_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragFeedback_->setFocusPolicy(Qt::NoFocus);
+    auto* translucency = new QGraphicsOpacityEffect(dragFeedback_);
+    translucency->setOpacity(0.5);
+    dragFeedback_->setGraphicsEffect(translucency);
+    dragFeedback_->hide();
+}
+
+Canvas& ChartBoard::canvas() const {
+    return chart_->canvas();
+}
+
+void ChartBoard::arrange(const Arrangement& a, bool first) {
+    // The chart's left edge is scroll state: a later arrangement keeps it.
+    const double left = first ? a.chart.left : container_->childRect(chart_).x();
+    // The first change of the chart's system must not move the stamps on screen: they keep
+    // their pixel offsets, read in the new units. Later the chart units are kept instead.
+    std::array<QPointF, 3> stampPixels{};
+    for (std::size_t i = 0; first && i < stamps_.size(); ++i) {
+        stampPixels[i] = chart_->scale().toPixels(chart_->childRect(stamps_[i]).topLeft()) -
+                         chart_->innerRect().topLeft();
+    }
+    container_->placeChild(chart_, left, a.chart.top, a.chart.width, a.chart.height);
+    chart_->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
+    if (first) {
+        chart_->canvas().setDrawWidth(a.chartDrawWidth);  // later it is the drawing's state
+        for (std::size_t i = 0; i < stamps_.size(); ++i) {
+            const QPointF user =
+                chart_->scale().toUser(stampPixels[i] + QPointF(chart_->innerRect().topLeft()));
+            chart_->placeChildAt(stamps_[i], user.x(), user.y());
+        }
+    }
+    const UnitRect& s = a.scrollBar;
+    container_->placeChild(scrollBar_, s.left, s.top, s.width, s.height);
+}
+
+void ChartBoard::startNote(float x, float y) {
+    noting_ = true;
+    chart_->canvas().setForeColor(kNoteColor);
+    lastX_ = x;
+    lastY_ = y;
+}
+
+void ChartBoard::continueNote(float x, float y) {
+    if (noting_) {
+        // The pen width is whatever the last rendering left.
+        chart_->canvas().line(lastX_, lastY_, x, y);
+        lastX_ = x;
+        lastY_ = y;
+    }
+}
+
+void ChartBoard::endNote() {
+    noting_ = false;
+}
+
+void ChartBoard::printGuide(int rightEdge) {
+    struct Line {
+        double x, y;
+        QString text;
+    };
+    const Line lines[] = {
+        {2, 16, QStringLiteral("Obere 3 Zeilen: Nur einen Markenwert verwenden")},
+        {3, 17, QStringLiteral("Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden")},
+        {4, 18, QStringLiteral("Untere Zeile: Alle drei Markenwerte verwenden")},
+        {2, 19,
+         QStringLiteral("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf "
+                        "'zeigen' klicken.")},
+    };
+    Canvas& canvas = chart_->canvas();
+    // On a small screen the lines take a smaller type, so that they end before the log. Bold
+    // stays on as the rendering left it.
+    const double right = rightEdge - chart_->x();
+    const auto fit = [&](double points) {
+        QFont font = chart_->font();
+        font.setPointSizeF(points);
+        font.setBold(canvas.fontBold());
+        const QFontMetricsF metrics(font, chart_);
+        return std::all_of(std::begin(lines), std::end(lines), [&](const Line& l) {
+            return chart_->scale().toPixels({l.x, 0}).x() + metrics.horizontalAdvance(l.text) <=
+                   right;
+        });
+    };
+    double points = 12;
+    while (points - 0.25 >= kSmallestCaptionPoints && !fit(points)) {
+        points -= 0.25;
+    }
+    const double runPoints = canvas.fontSize();
+    canvas.setFontSize(points);
+    for (const Line& l : lines) {
+        canvas.setForeColor(l.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
+        canvas.setCurrentX(l.x);
+        canvas.setCurrentY(l.y);
+        canvas.print(l.text);
+    }
+    canvas.setFontSize(runPoints);
+}
+
+void ChartBoard::showStampValue(int index, const QString& text) {
+    const auto i = static_cast<std::size_t>(index);
+    values_.at(i)->setText(text + QStringLiteral("c"));
+    chart_->setChildLeft(stamps_.at(i), chartUnits(numericValue(text.toStdString())));
+}
+
+void ChartBoard::placeStamp(int index, float x, float y) {
+    chart_->placeChildAt(stamps_.at(static_cast<std::size_t>(index)), x, y);
+}
+
+void ChartBoard::beginStampDrag(int index) {
+    if (index < 0 || index >= static_cast<int>(stamps_.size())) {
+        return;
+    }
+    dragIndex_ = index;
+    PictureBox* stamp = stamps_[static_cast<std::size_t>(index)];
+    dragFeedback_->setPixmap(stamp->grab());
+    dragFeedback_->resize(stamp->size());
+    dragFeedback_->move(window_->mapFromGlobal(stamp->mapToGlobal(QPoint(0, 0))));
+    dragFeedback_->raise();
+    dragFeedback_->show();
+}
+
+void ChartBoard::setPatienceVisible(bool visible) {
+    patience_->setVisible(visible);
+}
+
+void ChartBoard::followScrollBar() {
+    // 16, not the legend's width: start-up placed the chart there.
+    const auto left = static_cast<std::int16_t>(16 - scrollBar_->sliderPosition());
+    container_->setChildLeft(chart_, static_cast<float>(left));
+}
+
+void ChartBoard::stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons) {
+    if (index != dragIndex_ || buttons == Qt::NoButton) {
+        return;
+    }
+    const QPointF global = stamps_.at(static_cast<std::size_t>(index))->mapToGlobal(pixelPos);
+    dragFeedback_->move((window_->mapFromGlobal(global) - dragGrip_).toPoint());
+    // Only free parts of the chart take the drag: not the stamp pictures nor what lies on them,
+    // nor the legend or anything else that covers the chart.
+    if (window_->childAt(window_->mapFromGlobal(global).toPoint()) != chart_) {
+        return;
+    }
+    const QPointF user = chart_->scale().toUser(chart_->mapFromGlobal(global));
+    emit stampDraggedOver(index, static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void ChartBoard::stampReleased(int index) {
+    if (index != dragIndex_) {
+        return;
+    }
+    dragIndex_ = -1;
+    dragFeedback_->hide();
+    dragFeedback_->clear();
+}
+
+}  // namespace frankierung

@@ -1,0 +1,88 @@
+// The chart as a board: it shows what a run draws, takes notes by hand, carries the three stamp
+// pictures at their values and slides under its scroll bar. It reports the mouse in chart units;
+// what that means for the other controls is the window's to say.
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <array>
+
+#include "arrangement.h"
+
+class QLabel;
+class QScrollBar;
+class QWidget;
+
+namespace frankierung {
+
+class Canvas;
+class PictureBox;
+
+class ChartBoard final : public QObject {
+    Q_OBJECT
+public:
+    // Builds the chart and its scroll bar in the container, the stamp pictures on the chart, and
+    // the translucent copy that a dragged stamp shows in the window.
+    ChartBoard(PictureBox* container, QWidget* window, QObject* parent);
+
+    // Runs draw on the chart, and screen readers read it.
+    [[nodiscard]] PictureBox* chart() const { return chart_; }
+    [[nodiscard]] Canvas& canvas() const;
+
+    // The first arrangement gives the chart its system and pen width; the stamps keep their
+    // place on screen. Later ones keep the scroll position and the stamps' places in chart units.
+    void arrange(const Arrangement& a, bool first);
+
+    // A note in note blue, from where the mouse went down to each place it moves to.
+    void startNote(float x, float y);
+    void continueNote(float x, float y);  // nothing without a note started
+    void endNote();
+
+    // The lines under the rows that explain them, in type small enough to end before rightEdge
+    // (the container's pixels). The font size is kept for the runs.
+    void printGuide(int rightEdge);
+
+    // Its value label reads text + "c"; its left edge stands at the value, off the chart when
+    // that is not a finite number of chart units.
+    void showStampValue(int index, const QString& text);
+    void placeStamp(int index, float x, float y);
+    // The translucent copy of the stamp shows where it stands; it follows the held pointer.
+    void beginStampDrag(int index);
+    void setPatienceVisible(bool visible);  // "Geduld bitte, Rechnung läuft"
+    // The chart's left edge where the scroll bar's thumb says, also while it is dragged.
+    void followScrollBar();
+
+signals:
+    void pressed(float x, float y);
+    void moved(float x, float y);
+    void released();
+    void stampPressed(int index);
+    // Only over the free chart: not over a stamp, nor anything else lying on the chart.
+    void stampDraggedOver(int index, float x, float y);
+    void scrolled();   // the value changed: a click, a key, the thumb released
+    void scrolling();  // the thumb dragged
+
+private:
+    void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
+    void stampReleased(int index);
+
+    PictureBox* container_;
+    QWidget* window_;
+    PictureBox* chart_;
+    QScrollBar* scrollBar_;
+    std::array<PictureBox*, 3> stamps_{};
+    std::array<QLabel*, 3> values_{};
+    QWidget* patience_;
+
+    bool noting_ = false;
+    float lastX_ = 0;
+    float lastY_ = 0;
+
+    // The stamp being dragged by hand (-1: none), where it was gripped (its pixels), and the
+    // translucent copy of it that follows the pointer.
+    int dragIndex_ = -1;
+    QPointF dragGrip_;
+    QLabel* dragFeedback_;
+};
+
+}  // namespace frankierung

@@ -1,0 +1,56 @@
+// "zeigen" as the window runs it: one survey run at a time, read from and shown by the window's
+// parts, with the window kept alive while it works.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include "survey.h"
+
+class QWidget;
+
+namespace frankierung {
+
+class ChartBoard;
+class LogColumn;
+class PairPanels;
+class StampInputs;
+
+class RunController final : public QObject, private SurveySink {
+public:
+    struct Parts {
+        StampInputs& stamps;
+        LogColumn& column;  // the amount to represent, and the log
+        PairPanels& pairs;
+        ChartBoard& board;
+        QWidget& window;  // the parent of the message that refuses stamp values
+    };
+    RunController(Parts parts, QObject* parent);
+
+    // One run of the survey. Asked for while a run lets events through, it is remembered, not
+    // nested: one fresh run follows when the current one ends.
+    void run();
+    // The remembered run will not follow; the one in progress still finishes.
+    void dropPending() { pending_ = false; }
+
+    // Pending events are let through at most this often within a run; the first time always.
+    static constexpr int kEventIntervalMs = 15;
+
+private:
+    void runOnce();
+
+    // What the window shows of a run beyond the parts: the patience box while it works, the
+    // refusal, and the events it lets through.
+    void processEvents() override;
+    void refused(const std::string& message) override;
+    void runStarted() override;
+    void runEnded() override;
+
+    Parts parts_;
+    Survey survey_;
+    bool running_ = false;
+    bool pending_ = false;
+    QElapsedTimer sinceEvents_;
+};
+
+}  // namespace frankierung

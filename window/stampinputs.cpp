@@ -1,0 +1,87 @@
+#include "stampinputs.h"
+
+#include <QLabel>
+#include <cmath>
+
+#include "design.h"
+#include "numbertext.h"
+#include "survey.h"
+
+namespace frankierung {
+
+namespace {
+
+// A step that is lost (the value too large for a whole step) or leads out of the finite
+// numbers would write a text that says nothing new, or "inf".
+bool stepTakes(double from, double to) {
+    return std::isfinite(to) && to != from;
+}
+
+QString tooLargeMessage(int index, const QString& text, const char* step) {
+    return QStringLiteral("%1: „%2“ ist zu groß zum %3.")
+        .arg(QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(index))),
+             QString::fromStdString(shortenedForMessage(text.trimmed().toStdString())),
+             QString::fromUtf8(step));
+}
+
+}  // namespace
+
+StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
+    const QFont buttonFont = timesFont(9.75);
+    const double tops[3] = {720, 1260, 1800};
+    const double heights[3] = {405, 390, 390};
+    const char* values[3] = {"6", "10", "15"};
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(i)));
+        const double top = tops[i];
+        TextBox* box =
+            makeTextBox(frame, {QString::fromLatin1(values[i]), timesFont(14.25, true), {}, {}});
+        describe(box, indexed("txtMarke", i), QStringLiteral("Markenwert ") + name,
+                 QStringLiteral("Markenwert eingeben"));
+        box->setGeometry(twipsRect(600, top, 675, heights[i]));
+        box->setMaxLength(kMaxNumberTextLength);
+        connect(box, &QLineEdit::textChanged, this, [this, i] { emit changed(i); });
+        boxes_.at(static_cast<std::size_t>(i)) = box;
+
+        CommandButton* plus = makeButton(frame, QStringLiteral("+"), kPanelColor, &buttonFont);
+        describe(plus, indexed("cmdMarkeplus", i),
+                 QStringLiteral("Plus-Knopf für Markenwert ") + name);
+        plus->setGeometry(twipsRect(1320, top, 315, 225));
+        connect(plus, &QPushButton::clicked, this, [this, i] { emit plusClicked(i); });
+
+        CommandButton* minus = makeButton(frame, QStringLiteral("-"), kPanelColor, &buttonFont);
+        describe(minus, indexed("cmdMarkeMinus", i),
+                 QStringLiteral("Minus-Knopf für Markenwert ") + name);
+        minus->setGeometry(twipsRect(1320, top + 240, 315, 225));
+        connect(minus, &QPushButton::clicked, this, [this, i] { emit minusClicked(i); });
+
+        const QString caption = name + QLatin1Char('=');
+        QLabel* label = makeLabel(frame, caption, timesFont(14.25), kLegendColor, Qt::AlignLeft);
+        describe(label, indexed("Label1", i + 1), QStringLiteral("Beschriftung ") + caption);
+        label->setGeometry(twipsRect(180, top + 60, 375, 375));
+    }
+}
+
+QString StampInputs::text(int index) const {
+    return boxes_.at(static_cast<std::size_t>(index))->text();
+}
+
+void StampInputs::setText(int index, const QString& text) {
+    boxes_.at(static_cast<std::size_t>(index))->setText(text);
+}
+
+QString StampInputs::step(int index, int by) {
+    const QString before = text(index);
+    const double value = numericValue(before.toStdString());
+    if (by < 0 && !(value > 1)) {
+        return {};
+    }
+    const double next = value + by;
+    if (!stepTakes(value, next)) {
+        return tooLargeMessage(index, before, by > 0 ? "Erhöhen" : "Verringern");
+    }
+    setText(index, QString::fromStdString(signedNumberText(next)));
+    return {};
+}
+
+}  // namespace frankierung
