@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "appstart.h"
 #include "picturebox.h"
 
 namespace frankierung {
@@ -47,9 +48,9 @@ void WindowRunSink::processEvents() {
     sinceEvents_.start();
 }
 
-void WindowRunSink::refused(const std::string& message) {
+void WindowRunSink::refused(const StampRefusal& refusal) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Markenwert nicht zulässig"),
-                    fromStd(message), QMessageBox::Ok, c_.messageParent);
+                    refusalText(refusal), QMessageBox::Ok, c_.messageParent);
     box.setObjectName(QStringLiteral("domainMessage"));
     box.exec();
 }

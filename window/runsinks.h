@@ -56,7 +56,7 @@ public:
     explicit WindowRunSink(Controls controls) : c_(controls) {}
 
     void processEvents() override;
-    void refused(const std::string& message) override;
+    void refused(const StampRefusal& refusal) override;
     void runStarted() override;
     void pairRowsStarting() override;
     void pairRow(Row row, Amount p, Amount q, const std::string& boundText,
