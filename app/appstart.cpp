@@ -1,12 +1,12 @@
 #include "appstart.h"
 
+#include "pairs.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,10 +27,10 @@ void setUpDesignLook() {
 
 namespace {
 
-// The one place that decides the language of Qt's own texts.
-QLocale uiLocale() {
-    return QLocale(QLocale::German, QLocale::Germany);
-}
+// The texts in the user's language; German is the source.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Start)
+};
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -49,14 +49,11 @@ void endOnDisplayFailure(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
-bool installQtTranslations() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(uiLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+QString refusalText(const StampRefusal& refusal) {
+    return Texts::tr("Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.")
+        .arg(QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(refusal.box))),
+             QString::fromStdString(refusal.text))
+        .arg(kLargestStamp);
 }
 
 QString projectVersion() {
@@ -65,7 +62,7 @@ QString projectVersion() {
 
 QString helpPointer(const QStringList& args) {
     const QString program = args.isEmpty() ? QString() : QFileInfo(args.first()).fileName();
-    return QStringLiteral("Hilfe: %1 --help\n").arg(program);
+    return Texts::tr("Hilfe: %1 --help\n").arg(program);
 }
 
 std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
@@ -77,7 +74,7 @@ std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
         QString message = parser.errorText();
         if (!unknown.isEmpty()) {
             const QString& name = unknown.first();
-            message = QStringLiteral("Unbekannte Option: %1%2")
+            message = Texts::tr("Unbekannte Option: %1%2")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
         }
         return CommandLineAnswer{1, {}, message + u'\n' + helpPointer(args)};
@@ -115,7 +112,7 @@ DisplayFailureGuard::~DisplayFailureGuard() {
 }
 
 QString noDisplayMessage() {
-    return QStringLiteral(
+    return Texts::tr(
         "Keine Anzeige gefunden: Das Fenster braucht eine grafische Sitzung (DISPLAY oder "
         "WAYLAND_DISPLAY).");
 }

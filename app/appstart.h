@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "survey.h"
+
 class QCommandLineParser;
 
 namespace frankierung {
@@ -17,10 +19,8 @@ void useOffscreenWithoutDisplay();
 // "MS Sans Serif", which fontconfig would otherwise replace by some other sans serif.
 void setUpDesignLook();
 
-// Qt's own texts (context menus, standard buttons, command-line help, file error reasons) in the
-// language of the user interface, German whatever the system locale. Call once the application
-// object exists, before any such text is made. False when the translations are not installed.
-bool installQtTranslations();
+// The sentence for stamp values a run refuses.
+[[nodiscard]] QString refusalText(const StampRefusal& refusal);
 
 // The project's version, as CMake's project() states it.
 [[nodiscard]] QString projectVersion();

@@ -1,5 +1,6 @@
 #include "chartrenderer.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <bitset>
 
@@ -12,6 +13,11 @@ namespace frankierung {
 namespace {
 
 using Mark = DrawingItem::Mark;
+
+// The texts in the user's language; German is the source.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Chart)
+};
 namespace layout = chartlayout;
 
 const layout::Row& geometryOf(Row row) {
@@ -109,7 +115,7 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
 }
 
 void ChartRenderer::tripleStarting() {
-    printLabel(chart_, Row::ABC, {PrintItem::text(QStringLiteral(" alle"))});
+    printLabel(chart_, Row::ABC, {PrintItem::text(QLatin1Char(' ') + Texts::tr("alle"))});
     chart_.setForeColor(palette::yellow);
 }
 

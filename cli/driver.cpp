@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "drivertexts.h"
 #include "gaps.h"
 #include "logentry.h"
 #include "numbertext.h"
@@ -13,12 +14,6 @@
 
 namespace frankierung {
 namespace {
-
-constexpr const char* kUsage =
-    "Aufruf: frankierung-survey [--json] [--] A B C [N]\n"
-    "  A, B, C  die drei Markenwerte (Texte wie in den Eingabefeldern)\n"
-    "  N        die darzustellende Zahl (Vorgabe 200)\n"
-    "  --json   Ergebnis als JSON\n";
 
 class StringLog final : public LogText {
 public:
@@ -32,7 +27,7 @@ private:
 // Everything a run hands out, kept for printing.
 class Collector final : public SurveySink {
 public:
-    void refused(const std::string& message) override { refusal = message; }
+    void refused(const StampRefusal& r) override { refusal = r; }
     void singleRow(Row row, Amount, std::span<const Amount> marks) override { keep(row, marks); }
     void pairRow(Row row, Amount, Amount, const std::string& boundText,
                  std::span<const Amount> marks) override {
@@ -43,7 +38,7 @@ public:
     void tripleRow(std::span<const Amount> reachable) override { keep(Row::ABC, reachable); }
     void tripleBound(const std::string& text) override { bounds[3] = text; }
 
-    std::optional<std::string> refusal;
+    std::optional<StampRefusal> refusal;
     std::array<std::vector<Amount>, 7> rows;
     std::array<std::string, 4> bounds;  // StartAB, StartBC, StartCA, StartABC
     std::vector<Representation> representations;
@@ -73,32 +68,30 @@ std::string toJson(const TextBoxes& boxes, const Collector& c, const std::string
 }
 
 std::string summary(const TextBoxes& boxes, const Collector& c, const std::string& target,
-                    const std::string& log) {
-    const auto& rows = c.rows;
-    auto valueOf = [](const std::string& t) {
-        return plainNumberText(static_cast<Amount>(numericValue(t)));
+                    const std::string& log, Language language) {
+    const auto text = [language](DriverText t, std::initializer_list<std::string> values = {}) {
+        return driverText(t, language, values);
     };
-    std::string s;
-    s += "Markenwerte: A = " + valueOf(boxes.stamps()[0]) + ", B = " + valueOf(boxes.stamps()[1]) +
-         ", C = " + valueOf(boxes.stamps()[2]) + "\n";
-    s += "Stabil ab (Paare): A, B:" + c.bounds[0] + "   B, C:" + c.bounds[1] +
-         "   C, A:" + c.bounds[2] + "\n";
+    std::array<Amount, 3> values{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        values[i] = static_cast<Amount>(numericValue(boxes.stamps()[i]));
+    }
+    std::string s =
+        text(DriverText::Stamps,
+             {plainNumberText(values[0]), plainNumberText(values[1]), plainNumberText(values[2])});
+    s += text(DriverText::PairBounds, {c.bounds[0], c.bounds[1], c.bounds[2]});
     // The window's box answers only from what 0..1000 shows; the true bound follows below.
-    s += "Feld „A, B, C“ im Fenster: " + c.bounds[3] + "\n";
-    s += "Nicht darstellbar bis 1000: " + gapRanges(rows[6]) + "\n";
-    const auto gap = largestGap(static_cast<Amount>(numericValue(boxes.stamps()[0])),
-                                static_cast<Amount>(numericValue(boxes.stamps()[1])),
-                                static_cast<Amount>(numericValue(boxes.stamps()[2])));
-    if (!gap) {
-        s += "Unendlich viele Zahlen sind nicht darstellbar: die drei Werte haben einen "
-             "gemeinsamen Teiler größer als 1.\n";
+    s += text(DriverText::WindowBox, {c.bounds[3]});
+    const std::string gaps = gapRanges(c.rows[6]);
+    s += text(DriverText::Unreachable, {gaps.empty() ? text(DriverText::NoneUnreachable) : gaps});
+    if (const auto gap = largestGap(values[0], values[1], values[2])) {
+        s += text(DriverText::EveryAmount, {plainNumberText(*gap + 1)});
+        s += *gap >= 0 ? text(DriverText::LargestGap, {plainNumberText(*gap)}) : ".\n";
     } else {
-        s += "Jede Zahl ab " + plainNumberText(*gap + 1) + " ist darstellbar";
-        s += *gap >= 0 ? " (größte Lücke: " + plainNumberText(*gap) + ").\n" : ".\n";
+        s += text(DriverText::InfinitelyMany);
     }
     // Not all representations: the window searches only a box that reaches every amount.
-    s += "Darstellungen von " + target + ", die die Suche des Fensters findet (x ≤ 1000/A, " +
-         "y ≤ A, z ≤ B): " + std::to_string(c.representations.size()) + "\n";
+    s += text(DriverText::Representations, {target, std::to_string(c.representations.size())});
     // The log's own lines, without the empty line after each entry.
     std::size_t pos = 0;
     while (pos < log.size()) {
@@ -114,7 +107,7 @@ std::string summary(const TextBoxes& boxes, const Collector& c, const std::strin
 
 }  // namespace
 
-ProgramOutcome runDriver(std::span<const std::string> args) {
+ProgramOutcome runDriver(std::span<const std::string> args, Language language) {
     bool json = false;
     std::vector<std::string> texts;
     bool optionsEnded = false;
@@ -124,15 +117,18 @@ ProgramOutcome runDriver(std::span<const std::string> args) {
         } else if (!optionsEnded && arg == "--json") {
             json = true;
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            return {0, kUsage, {}};
+            return {0, driverText(DriverText::Usage, language), {}};
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return {1, {}, "Unbekannte Option: " + arg + "\n" + kUsage};
+            return {1,
+                    {},
+                    driverText(DriverText::UnknownOption, language, {arg}) +
+                        driverText(DriverText::Usage, language)};
         } else {
             texts.push_back(arg);
         }
     }
     if (texts.size() < 3 || texts.size() > 4) {
-        return {1, {}, kUsage};
+        return {1, {}, driverText(DriverText::Usage, language)};
     }
     const std::string target = texts.size() == 4 ? texts[3] : "200";
     TextBoxes boxes({texts[0], texts[1], texts[2]}, target);
@@ -142,13 +138,17 @@ ProgramOutcome runDriver(std::span<const std::string> args) {
     SinkList sinks({&collector, &logSink});
     Survey survey;
     survey.run(boxes, sinks);
-    if (collector.refusal) {
-        return {2, {}, *collector.refusal + "\n"};
+    if (const auto& r = collector.refusal) {
+        return {2,
+                {},
+                driverText(DriverText::Refusal, language,
+                           {kStampNames.at(static_cast<std::size_t>(r->box)), r->text,
+                            std::to_string(kLargestStamp)})};
     }
     if (json) {
         return {0, toJson(boxes, collector, log.text()), {}};
     }
-    return {0, summary(boxes, collector, target, log.text()), {}};
+    return {0, summary(boxes, collector, target, log.text(), language), {}};
 }
 
 }  // namespace frankierung

@@ -4,11 +4,15 @@
 #include <span>
 #include <string>
 
+#include "language.h"
 #include "outcome.h"
 
 namespace frankierung {
 
-// frankierung-survey [--json] [--] A B C [N]; args excludes the program name.
-[[nodiscard]] ProgramOutcome runDriver(std::span<const std::string> args);
+// frankierung-survey [--json] [--] A B C [N]; args excludes the program name. The texts for
+// people in the language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+[[nodiscard]] ProgramOutcome runDriver(
+    std::span<const std::string> args,
+    Language language = languageFor(uiLanguagesFromEnvironment()));
 
 }  // namespace frankierung

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "drivertexts.h"
 
 namespace {
 
@@ -13,12 +14,13 @@ bool writeAll(std::FILE* stream, const std::string& text) {
     return std::fflush(stream) == 0 && written && std::ferror(stream) == 0;
 }
 
-std::string reason(int error) {
+std::string reason(int error, frankierung::Language language) {
+    using frankierung::DriverText;
     switch (error) {
         case ENOSPC:
-            return " (kein Platz mehr auf dem Datenträger)";
+            return driverText(DriverText::NoSpace, language);
         case EBADF:
-            return " (die Standardausgabe ist geschlossen)";
+            return driverText(DriverText::OutputClosed, language);
         default:
             return "";
     }
@@ -28,17 +30,17 @@ std::string reason(int error) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto result = frankierung::runDriver(args);
+    const auto language = frankierung::languageFor(frankierung::uiLanguagesFromEnvironment());
+    const auto result = frankierung::runDriver(args, language);
     errno = 0;
     const bool written = writeAll(stdout, result.out);
     const int error = errno;
     writeAll(stderr, result.err);
     if (!written) {
         // A script must not take a lost result for a finished run.
-        std::fputs(("frankierung-survey: Die Ausgabe konnte nicht geschrieben werden" +
-                    reason(error) + ".\n")
-                       .c_str(),
-                   stderr);
+        const std::string message =
+            driverText(frankierung::DriverText::WriteFailed, language, {reason(error, language)});
+        std::fputs(message.c_str(), stderr);
         return 1;
     }
     return result.exitCode;

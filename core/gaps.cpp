@@ -29,7 +29,7 @@ std::string gapRanges(std::span<const Amount> reachable) {
         }
         n = last;
     }
-    return text.empty() ? "keine" : text;
+    return text;
 }
 
 }  // namespace frankierung

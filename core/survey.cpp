@@ -12,9 +12,9 @@ void SinkList::processEvents() {
     for (auto* s : sinks_)
         s->processEvents();
 }
-void SinkList::refused(const std::string& message) {
+void SinkList::refused(const StampRefusal& refusal) {
     for (auto* s : sinks_)
-        s->refused(message);
+        s->refused(refusal);
 }
 void SinkList::runStarted() {
     for (auto* s : sinks_)
@@ -69,24 +69,21 @@ Amount ceilDiv(Amount n, Amount d) {
 
 }  // namespace
 
-std::string stampDomainMessage(const SurveyBoxes& boxes) {
+std::optional<StampRefusal> stampRefusal(const SurveyBoxes& boxes) {
     for (int i = 0; i < 3; ++i) {
         const std::string text = boxes.stampText(i);
         const double v = numericValue(text);
-        if (v < 1 || inPairDomain(v)) {
-            continue;
+        if (!(v < 1 || inPairDomain(v))) {
+            return StampRefusal{i, shortenedForMessage(text)};
         }
-        return std::string("Markenwert ") + kStampNames[static_cast<std::size_t>(i)] + " = „" +
-               shortenedForMessage(text) +
-               "“ geht nicht: erlaubt sind ganze Zahlen von 1 bis 32767.";
     }
-    return {};
+    return std::nullopt;
 }
 
 void Survey::run(SurveyBoxes& boxes, SurveySink& sink) {
     sink.processEvents();
-    if (const std::string message = stampDomainMessage(boxes); !message.empty()) {
-        sink.refused(message);
+    if (const auto refusal = stampRefusal(boxes)) {
+        sink.refused(*refusal);
         return;
     }
     sink.runStarted();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,6 +54,13 @@ private:
     std::string target_;
 };
 
+// Stamp texts a run refuses: the first box whose value, once values below 1 count as 1, is not
+// a whole number from 1 to kLargestStamp, and its text shortened for a message.
+struct StampRefusal {
+    int box = 0;  // 0, 1, 2 for A, B, C
+    std::string text;
+};
+
 // One representation N = x*A + y*B + z*C of the chosen amount, with the amount box's text as it
 // stood when the representation was found.
 struct Representation {
@@ -70,8 +78,8 @@ public:
     virtual ~SurveySink() = default;
     // The run lets pending window events through: once before it starts, once per pass of x.
     virtual void processEvents() {}
-    // The stamp texts were refused; nothing of the run happened. The message is German.
-    virtual void refused(const std::string& /*message*/) {}
+    // The stamp texts were refused; nothing of the run happened.
+    virtual void refused(const StampRefusal& /*refusal*/) {}
     // The run has started: before any stamp text is fixed.
     virtual void runStarted() {}
     // Rows 1..3: the value v and the marks 0, v, 2v, ... up to kSurveyEnd.
@@ -96,7 +104,7 @@ class SinkList final : public SurveySink {
 public:
     explicit SinkList(std::vector<SurveySink*> sinks) : sinks_(std::move(sinks)) {}
     void processEvents() override;
-    void refused(const std::string& message) override;
+    void refused(const StampRefusal& refusal) override;
     void runStarted() override;
     void singleRow(Row row, Amount value, std::span<const Amount> marks) override;
     void pairRowsStarting() override;
@@ -112,9 +120,8 @@ private:
     std::vector<SurveySink*> sinks_;
 };
 
-// The German message for stamp texts a run must refuse, or an empty text when all three are
-// whole numbers from 1 to 32767 once values below 1 count as 1.
-[[nodiscard]] std::string stampDomainMessage(const SurveyBoxes& boxes);
+// What a run would refuse in these boxes, if anything.
+[[nodiscard]] std::optional<StampRefusal> stampRefusal(const SurveyBoxes& boxes);
 
 class Survey {
 public:

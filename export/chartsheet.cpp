@@ -47,8 +47,8 @@ private:
 };
 
 struct Refusal final : SurveySink {
-    void refused(const std::string& m) override { message = m; }
-    std::string message;
+    void refused(const StampRefusal& r) override { refusal = r; }
+    std::optional<StampRefusal> refusal;
 };
 
 // Every fifth amount carries its number, as in the window, unless the numbers would run into
@@ -93,7 +93,7 @@ ChartSheet::ChartSheet(SheetOptions options) : options_(std::move(options)) {
     ChartRenderer renderer(canvas);
     SinkList sinks({&refusal, &renderer});
     Survey().run(boxes, sinks);
-    refusal_ = refusal.message;
+    refusal_ = refusal.refusal;
 
     // Wide labels (large values) widen the column rather than run into the chart. The labels
     // start 0.1 units in and the white strip ends 0.1 units before the chart.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing.h"
+#include "survey.h"
 #include "userscale.h"
 
 class QPainter;
@@ -36,8 +37,8 @@ public:
     // Runs the survey for the stamp texts and lays its drawing out.
     explicit ChartSheet(SheetOptions options);
 
-    // The core's German message when it refused the stamp values; then nothing was drawn.
-    [[nodiscard]] const std::string& refusal() const { return refusal_; }
+    // What the run refused of the stamp values; then nothing was drawn.
+    [[nodiscard]] const std::optional<StampRefusal>& refusal() const { return refusal_; }
 
     [[nodiscard]] QSize size() const;
     [[nodiscard]] int stripHeight() const { return stripHeight_; }
@@ -62,7 +63,7 @@ private:
     SheetOptions options_;
     Drawing run_;     // everything the run drew; the label columns show it
     Drawing strips_;  // what the strips show
-    std::string refusal_;
+    std::optional<StampRefusal> refusal_;
     int labelWidth_ = 0;
     int stripHeight_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <charconv>
 
 #include "appstart.h"
@@ -11,6 +12,11 @@
 namespace frankierung {
 
 namespace {
+
+// The texts in the user's language; German is the source.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
 // A raster image beyond this would cost hundreds of megabytes; SVG and PDF cost no such memory.
 constexpr double kMaxPixels = 64.0 * 1024 * 1024;
@@ -49,10 +55,10 @@ std::optional<QString> readBounded(const QCommandLineParser& parser, Bounded& b)
     const QString text = parser.value(b.option);
     const auto n = wholeNumber(text);
     if (!n) {
-        return QStringLiteral("%1 erwartet eine ganze Zahl, nicht „%2“.").arg(name, text);
+        return Texts::tr("%1 erwartet eine ganze Zahl, nicht „%2“.").arg(name, text);
     }
     if (*n < b.min || *n > b.max) {
-        return QStringLiteral("%1 muss zwischen %2 und %3 liegen, nicht %4.")
+        return Texts::tr("%1 muss zwischen %2 und %3 liegen, nicht %4.")
             .arg(name)
             .arg(b.min)
             .arg(b.max)
@@ -70,34 +76,34 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
         list << argumentText(a);
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(Texts::tr(
         "Zeichnet das Diagramm für die Markenwerte A, B, C als Arbeitsblatt, mit demselben Code "
         "wie das Fenster.\nOhne --from und --to: die Beträge 0 bis 1000 in zehn Streifen "
         "untereinander.\nExit-Code 0: geschrieben; 1: falscher Aufruf oder nicht schreibbar; "
         "2: Markenwerte abgelehnt."));
     parser.addPositionalArgument(
         QStringLiteral("A B C"),
-        QStringLiteral("die drei Markenwerte (Texte wie in den Eingabefeldern; -- davor, wenn "
-                       "einer mit - beginnt)"));
+        Texts::tr("die drei Markenwerte (Texte wie in den Eingabefeldern; -- davor, wenn "
+                  "einer mit - beginnt)"));
     const QCommandLineOption output(
         QStringLiteral("o"),
-        QStringLiteral("Ausgabedatei; die Endung wählt das Format: .png, .svg oder .pdf"),
-        QStringLiteral("DATEI"));
+        Texts::tr("Ausgabedatei; die Endung wählt das Format: .png, .svg oder .pdf"),
+        Texts::tr("DATEI"));
     Bounded from{{QStringLiteral("from"),
-                  QStringLiteral("linker Rand des Streifens, ganzer Betrag 0 bis 999 (Vorgabe 0)"),
+                  Texts::tr("linker Rand des Streifens, ganzer Betrag 0 bis 999 (Vorgabe 0)"),
                   QStringLiteral("N")},
                  0,
                  kSurveyEnd - 1,
                  0};
     Bounded to{{QStringLiteral("to"),
-                QStringLiteral("rechter Rand des Streifens, ganzer Betrag 1 bis 1000 (Vorgabe "
-                               "1000)"),
+                Texts::tr("rechter Rand des Streifens, ganzer Betrag 1 bis 1000 (Vorgabe "
+                          "1000)"),
                 QStringLiteral("M")},
                1,
                kSurveyEnd,
                kSurveyEnd};
     Bounded width{
-        {QStringLiteral("width"), QStringLiteral("Breite in Pixeln, 200 bis 20000 (Vorgabe 1600)"),
+        {QStringLiteral("width"), Texts::tr("Breite in Pixeln, 200 bis 20000 (Vorgabe 1600)"),
          QStringLiteral("PX")},
         kMinSheetWidth,
         kMaxSheetWidth,
@@ -114,20 +120,19 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
     const QString file = parser.value(output);
     const QStringList values = parser.positionalArguments();
     if (file.isEmpty()) {
-        return refused(QStringLiteral("Keine Ausgabedatei angegeben (-o DATEI)."));
+        return refused(Texts::tr("Keine Ausgabedatei angegeben (-o DATEI)."));
     }
     if (values.size() != 3) {
         return refused(
-            QStringLiteral("Genau drei Markenwerte erwartet, %1 angegeben.").arg(values.size()));
+            Texts::tr("Genau drei Markenwerte erwartet, %1 angegeben.").arg(values.size()));
     }
     if (from.value >= to.value) {
-        return refused(QStringLiteral("--from muss kleiner als --to sein."));
+        return refused(Texts::tr("--from muss kleiner als --to sein."));
     }
     const auto format = sheetFormatFor(file);
     if (!format) {
-        return refused(
-            QStringLiteral("Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).")
-                .arg(shownName(argumentBytes(file))));
+        return refused(Texts::tr("Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).")
+                           .arg(shownName(argumentBytes(file))));
     }
 
     SheetOptions options;
@@ -141,18 +146,18 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
         options.strips = defaultStrips();
     }
     ChartSheet sheet(std::move(options));
-    if (!sheet.refusal().empty()) {
-        return {2, {}, sheet.refusal() + "\n"};
+    if (const auto& refusal = sheet.refusal()) {
+        return {2, {}, (refusalText(*refusal) + u'\n').toStdString()};
     }
     const QSize size = sheet.size();
     if (*format == SheetFormat::Png &&
         (size.height() > kMaxHeight ||
          static_cast<double>(size.width()) * size.height() > kMaxPixels)) {
         return refused(
-            QStringLiteral("Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens "
-                           "%3 Pixel hoch und 64 Mio. Pixel); bitte --width "
-                           "verkleinern, mit --from/--to mehr Beträge in einen "
-                           "Streifen nehmen oder SVG oder PDF wählen.")
+            Texts::tr("Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens "
+                      "%3 Pixel hoch und 64 Mio. Pixel); bitte --width "
+                      "verkleinern, mit --from/--to mehr Beträge in einen "
+                      "Streifen nehmen oder SVG oder PDF wählen.")
                 .arg(size.width())
                 .arg(size.height())
                 .arg(kMaxHeight));

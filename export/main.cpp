@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "appstart.h"
+#include "translations.h"
 #include "commandline.h"
 
 int main(int argc, char** argv) {
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     frankierung::useOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    frankierung::installQtTranslations();
+    frankierung::installTranslations();
     frankierung::setUpDesignLook();
 
     // From argv, not QCoreApplication::arguments(): a file name's bytes need not be UTF-8.

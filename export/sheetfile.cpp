@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -11,32 +12,33 @@ namespace frankierung {
 
 namespace {
 
-constexpr char16_t kEscape = 0xDC00;
+// The texts in the user's language; German is the source.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
-QString quoted(const QString& s) {
-    return QStringLiteral("„") + s + QStringLiteral("“");
-}
+constexpr char16_t kEscape = 0xDC00;
 
 // Qt's own reasons, German once its translations are loaded; it leaves these in the C library's
 // language.
 QString reason(int error) {
     switch (error) {
         case EFBIG:
-            return QStringLiteral("Datei zu groß");
+            return Texts::tr("Datei zu groß");
         case EDQUOT:
-            return QStringLiteral("Speicherkontingent erschöpft");
+            return Texts::tr("Speicherkontingent erschöpft");
         case EROFS:
-            return QStringLiteral("Dateisystem nur lesbar");
+            return Texts::tr("Dateisystem nur lesbar");
         case EISDIR:
-            return QStringLiteral("das ist ein Verzeichnis");
+            return Texts::tr("das ist ein Verzeichnis");
         default:
             return qt_error_string(error);
     }
 }
 
 QString cannotWrite(const QByteArray& path, int error) {
-    return QStringLiteral("Die Datei %1 kann nicht geschrieben werden (%2).")
-        .arg(quoted(shownName(path)), reason(error));
+    return Texts::tr("Die Datei „%1“ kann nicht geschrieben werden (%2).")
+        .arg(shownName(path), reason(error));
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -98,7 +100,7 @@ std::optional<QString> replaceFile(const QByteArray& path, const QByteArray& byt
     const QByteArray dir = slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
     struct stat info {};
     if (::stat(dir.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        return QStringLiteral("Das Verzeichnis %1 gibt es nicht.").arg(quoted(shownName(dir)));
+        return Texts::tr("Das Verzeichnis „%1“ gibt es nicht.").arg(shownName(dir));
     }
     const bool exists = ::stat(path.constData(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode)) {

@@ -1,6 +1,7 @@
 // The sheet's file formats, made in memory: a writer that cannot report a failed write (the
 // PDF writer) or reports it on its own (libpng) never touches the file.
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -30,11 +31,18 @@ std::optional<SheetFormat> sheetFormatFor(const QString& path) {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Frankierungsproblem mit 3 Marken: N = xA + yB + zC");
+// The texts in the user's language; German is the source.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
+
+QString title() {
+    return Texts::tr("Frankierungsproblem mit 3 Marken: N = xA + yB + zC");
+}
 
 bool paintPdf(const ChartSheet& sheet, QIODevice& device) {
     QPdfWriter pdf(&device);
-    pdf.setTitle(kTitle);
+    pdf.setTitle(title());
     pdf.setCreator(QStringLiteral("frankierung-chart"));
     // Fonts are sized for the chart box's resolution; the page must measure in the same.
     pdf.setResolution(ChartSheet::dpi());
@@ -60,7 +68,7 @@ bool paintSvg(const ChartSheet& sheet, QIODevice& device) {
     svg.setSize(sheet.size());
     svg.setViewBox(QRect(QPoint(0, 0), sheet.size()));
     svg.setResolution(ChartSheet::dpi());
-    svg.setTitle(kTitle);
+    svg.setTitle(title());
     QPainter painter;
     if (!painter.begin(&svg)) {
         return false;
@@ -93,7 +101,7 @@ std::optional<QString> writeSheet(const ChartSheet& sheet, const QByteArray& pat
                                   SheetFormat format) {
     const QByteArray bytes = encodeSheet(sheet, format);
     if (bytes.isEmpty()) {
-        return QStringLiteral("Die Datei „%1“ konnte nicht erzeugt werden.").arg(shownName(path));
+        return Texts::tr("Die Datei „%1“ konnte nicht erzeugt werden.").arg(shownName(path));
     }
     return replaceFile(path, bytes);
 }

@@ -7,8 +7,9 @@ packages=(
     qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev
     # Both font packages by name: with fonts-liberation alone, fontconfig may skip DejaVu.
     fonts-dejavu-core fonts-liberation
-    # Qt's own texts in German (context menus, command-line help, file error reasons).
-    qt6-translations-l10n
+    # Qt's own texts in German (context menus, command-line help, file error reasons); the tools
+    # that build and check the English translation.
+    qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
     # Real-window checks and screenshots.
     xvfb xauth xdotool imagemagick
     # Screen-reader checks, desktop entry and package checks.

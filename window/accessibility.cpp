@@ -84,7 +84,7 @@ QString AccessibleSummary::text() const {
     }
     s += QStringLiteral("Nicht darstellbar bis %1: %2.")
              .arg(kSurveyEnd)
-             .arg(QString::fromStdString(gaps_));
+             .arg(gaps_.empty() ? QStringLiteral("keine") : QString::fromStdString(gaps_));
     return s;
 }
 

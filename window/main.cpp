@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "appstart.h"
+#include "translations.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     std::optional<frankierung::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
-    frankierung::installQtTranslations();
+    frankierung::installTranslations();
 
     // Qt has taken its own options (-platform, -reverse, -style …) out of the arguments.
     QCommandLineParser parser;

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "accessibility.h"
+#include "appstart.h"
 #include "chartboard.h"
 #include "chartrenderer.h"
 #include "logcolumn.h"
@@ -67,9 +68,9 @@ void RunController::processEvents() {
     sinceEvents_.start();
 }
 
-void RunController::refused(const std::string& message) {
+void RunController::refused(const StampRefusal& refusal) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Markenwert nicht zulässig"),
-                    QString::fromStdString(message), QMessageBox::Ok, &parts_.window);
+                    refusalText(refusal), QMessageBox::Ok, &parts_.window);
     box.setObjectName(QStringLiteral("domainMessage"));
     box.exec();
 }

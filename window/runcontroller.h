@@ -42,7 +42,7 @@ private:
     // What the window shows of a run beyond the parts: the patience box while it works, the
     // refusal, and the events it lets through.
     void processEvents() override;
-    void refused(const std::string& message) override;
+    void refused(const StampRefusal& refusal) override;
     void runStarted() override;
     void runEnded() override;
 

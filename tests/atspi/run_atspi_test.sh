@@ -13,6 +13,12 @@ chmod 700 "$XDG_RUNTIME_DIR"
 xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$3/bus.log" 2>&1 &
     bus=$!
+    # A program started before the accessibility bus is up never joins it.
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+        sleep 0.1
+    done
     "$1" >"$3/program.log" 2>&1 &
     program=$!
     trap "kill $bus $program 2>/dev/null || true" EXIT

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 namespace frankierung {
@@ -91,6 +92,28 @@ TEST(Driver, ExitCodesAndMessages) {
     const auto help = drive({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.starts_with("Aufruf: frankierung-survey"));
+}
+
+// English where the user interface's languages name it before German, German everywhere else.
+TEST(Driver, SpeaksTheLanguageOfTheEnvironment) {
+    EXPECT_EQ(languageFor({"fr_FR", "en_GB", "de"}), Language::English);
+    EXPECT_EQ(languageFor({"de_AT", "en"}), Language::German);
+    EXPECT_EQ(languageFor({"C.UTF-8", "fr"}), Language::German);
+    setenv("LANGUAGE", "fr:en_US", 1);
+    setenv("LC_ALL", "", 1);
+    setenv("LC_MESSAGES", "de_DE.UTF-8", 1);
+    EXPECT_EQ(uiLanguagesFromEnvironment(),
+              (std::vector<std::string>{"fr", "en_US", "de_DE.UTF-8"}));
+    unsetenv("LANGUAGE");
+    unsetenv("LC_MESSAGES");
+    const std::vector<std::string> args{"6", "10", "15", "30"};
+    EXPECT_NE(runDriver(args, Language::English)
+                  .out.find("Every amount from 30 on can be paid (largest gap: 29).\n"),
+              std::string::npos);
+    const std::vector<std::string> refused{"6", "2.5", "15"};
+    EXPECT_EQ(
+        runDriver(refused, Language::English).err,
+        "Stamp value B = “2.5” cannot be used: only whole numbers from 1 to 32767 are allowed.\n");
 }
 
 }  // namespace
