@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AccessibleSummary</name>
+    <message>
+        <source>Markenwerte %1, %2 und %3. </source>
+        <translation>Stamp values %1, %2 and %3. </translation>
+    </message>
+    <message>
+        <source>Stabil ab: A, B %1; B, C %2; C, A %3. </source>
+        <translation>Stable from: A, B %1; B, C %2; C, A %3. </translation>
+    </message>
+    <message>
+        <source>Keine Grenze bis 1000 sicher, ab der jede Zahl mit allen drei Werten darstellbar ist. </source>
+        <translation>No bound up to 1000 is certain from which every amount can be paid with all three values. </translation>
+    </message>
+    <message>
+        <source>Jede Zahl ab %1 ist mit allen drei Werten darstellbar. </source>
+        <translation>Every amount from %1 on can be paid with all three values. </translation>
+    </message>
+    <message>
+        <source>Nicht darstellbar bis %1: %2.</source>
+        <translation>Cannot be paid up to %1: %2.</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>Chart</name>
     <message>
         <source>alle</source>
@@ -122,6 +149,332 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     <message>
         <source>Keine Anzeige gefunden: Das Fenster braucht eine grafische Sitzung (DISPLAY oder WAYLAND_DISPLAY).</source>
         <translation>No display found: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Lehrprogramm zum Frankierungsproblem: Welche Beträge N lassen sich als N = xA + yB + zC
+mit ganzen x, y, z ≥ 0 frankieren? Dazu gelten die Optionen von Qt, etwa -platform NAME
+und -reverse (siehe --help-all).</source>
+        <translation>A teaching tool for the postage stamp problem: which amounts N can be paid as N = xA + yB + zC
+with whole x, y, z ≥ 0? Qt&apos;s own options work too, such as -platform NAME
+and -reverse (see --help-all).</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument: %1
+</source>
+        <translation>Unexpected argument: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::ChartBoard</name>
+    <message>
+        <source>Diagramm der darstellbaren Zahlen</source>
+        <translation>Chart of the amounts that can be paid</translation>
+    </message>
+    <message>
+        <source>Bildlauf des Diagramms</source>
+        <translation>Scrolling the chart</translation>
+    </message>
+    <message>
+        <source>Briefmarke für Markenwert %1</source>
+        <translation>Stamp for stamp value %1</translation>
+    </message>
+    <message>
+        <source>Wert der Briefmarke %1</source>
+        <translation>Value of stamp %1</translation>
+    </message>
+    <message>
+        <source>Geduld bitte, Rechnu
+ng läuft
+</source>
+        <translation>Please wait, calcula
+tion running
+</translation>
+    </message>
+    <message>
+        <source>Rechenhinweis</source>
+        <translation>Calculation notice</translation>
+    </message>
+    <message>
+        <source>Obere 3 Zeilen: Nur einen Markenwert verwenden</source>
+        <translation>Top 3 rows: use only one stamp value</translation>
+    </message>
+    <message>
+        <source>Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden</source>
+        <translation>Middle 3 rows: use only two stamp values</translation>
+    </message>
+    <message>
+        <source>Untere Zeile: Alle drei Markenwerte verwenden</source>
+        <translation>Bottom row: use all three stamp values</translation>
+    </message>
+    <message>
+        <source>Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf &apos;zeigen&apos; klicken.</source>
+        <translation>How to: enter the stamp values under the post horn, then click &apos;show&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::Form1</name>
+    <message>
+        <source>Frankierungsproblem mit 3 Marken:     N = xA + yB + zC</source>
+        <translation>Postage problem with 3 stamps:     N = xA + yB + zC</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Tafel wischen</source>
+        <translation>Wipe board</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>Everything</translation>
+    </message>
+    <message>
+        <source>Notizen</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Hauptbereich</source>
+        <translation>Main area</translation>
+    </message>
+    <message>
+        <source>Legende und Eingabebereich</source>
+        <translation>Legend and input area</translation>
+    </message>
+    <message>
+        <source>Posthorn</source>
+        <translation>Post horn</translation>
+    </message>
+    <message>
+        <source>Markenwerte und Grenzen</source>
+        <translation>Stamp values and bounds</translation>
+    </message>
+    <message>
+        <source>zeigen</source>
+        <translation>show</translation>
+    </message>
+    <message>
+        <source>zeigen: Graphik aufbauen, Grenzen berechnen</source>
+        <translation>show: draw the chart, work out the bounds</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>Graphik und Protokoll löschen</source>
+        <translation>Clear chart and log</translation>
+    </message>
+    <message>
+        <source>Programmiert von</source>
+        <translation>Programmed by</translation>
+    </message>
+    <message>
+        <source>  (Auswahl zur Darstellung durch Anklicken)</source>
+        <translation>  (click to choose it for representing)</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::HintLine</name>
+    <message>
+        <source>Wert - 1</source>
+        <translation>Value - 1</translation>
+    </message>
+    <message>
+        <source>Wert + 1</source>
+        <translation>Value + 1</translation>
+    </message>
+    <message>
+        <source>Wert eingeben</source>
+        <translation>Enter a value</translation>
+    </message>
+    <message>
+        <source>Graphik aufbauen, Grenzen berechnen</source>
+        <translation>Draw the chart, work out the bounds</translation>
+    </message>
+    <message>
+        <source>Einige Darstellungen für N = xA + yB + zC anzeigen</source>
+        <translation>Show some representations N = xA + yB + zC</translation>
+    </message>
+    <message>
+        <source>Die darzustellende Zahl kann auch direkt hier eingegeben werden.</source>
+        <translation>The amount to represent can also be typed in here.</translation>
+    </message>
+    <message>
+        <source>Beispiele für Zahldarstellungen</source>
+        <translation>Examples of representations</translation>
+    </message>
+    <message>
+        <source>Lückenlose Darstellung der Vielfachen des ggT dieser zwei Zahlen ab ...</source>
+        <translation>Every multiple of the gcd of these two values can be paid from ...</translation>
+    </message>
+    <message>
+        <source>Jede Zahl ab ... ist mit den drei Markenwerten darstellbar.</source>
+        <translation>Every amount from ... on can be paid with the three stamp values.</translation>
+    </message>
+    <message>
+        <source>Verwendete Markenwerte</source>
+        <translation>Stamp values used</translation>
+    </message>
+    <message>
+        <source>Nur diese Markenwerte verwenden</source>
+        <translation>Use only these stamp values</translation>
+    </message>
+    <message>
+        <source>Posthorn</source>
+        <translation>Post horn</translation>
+    </message>
+    <message>
+        <source>Eingabefeld</source>
+        <translation>Input area</translation>
+    </message>
+    <message>
+        <source>Hinweiszeile</source>
+        <translation>Hint line</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::LogColumn</name>
+    <message>
+        <source>Beschriftung N =</source>
+        <translation>Caption N =</translation>
+    </message>
+    <message>
+        <source>darzustellende Zahl</source>
+        <translation>Amount to represent</translation>
+    </message>
+    <message>
+        <source>darzustellende Zahl wählen</source>
+        <translation>choose the amount to represent</translation>
+    </message>
+    <message>
+        <source>Protokoll der Darstellungen</source>
+        <translation>Log of representations</translation>
+    </message>
+    <message>
+        <source>Protokoll leeren</source>
+        <translation>Clear the log</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Represent</translation>
+    </message>
+    <message>
+        <source>Darstellungen anzeigen</source>
+        <translation>Show representations</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::PairPanels</name>
+    <message>
+        <source>Beschriftung %1</source>
+        <translation>Caption %1</translation>
+    </message>
+    <message>
+        <source>Paarfeld %1</source>
+        <translation>Pair panel %1</translation>
+    </message>
+    <message>
+        <source>Grenze für das Paar %1</source>
+        <translation>Bound for the pair %1</translation>
+    </message>
+    <message>
+        <source>stabil ab</source>
+        <translation>stable from</translation>
+    </message>
+    <message>
+        <source>Grenze für alle drei Markenwerte</source>
+        <translation>Bound for all three stamp values</translation>
+    </message>
+    <message>
+        <source>jede Zahl ab</source>
+        <translation>every amount from</translation>
+    </message>
+    <message>
+        <source>ggT = %1,  kgV = %2,  %3 = %4</source>
+        <translation>gcd = %1,  lcm = %2,  %3 = %4</translation>
+    </message>
+    <message>
+        <source>%1 ist zu groß für eine Zahl.</source>
+        <translation>%1 is too large for a number.</translation>
+    </message>
+    <message>
+        <source>Grenze %1 fehlt – bitte zuerst „zeigen“ klicken.</source>
+        <translation>Bound %1 is missing – please click “show” first.</translation>
+    </message>
+    <message>
+        <source>%1 ist leer.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine Zahl.</source>
+        <translation>%1: “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 ist leer – erlaubt sind ganze Zahlen von 0 bis %2.</source>
+        <translation>%1 is empty – only whole numbers from 0 to %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine Zahl – erlaubt sind ganze Zahlen von 0 bis %3.</source>
+        <translation>%1: “%2” is not a number – only whole numbers from 0 to %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine ganze Zahl – erlaubt sind ganze Zahlen von 0 bis %3.</source>
+        <translation>%1: “%2” is not a whole number – only whole numbers from 0 to %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist zu klein – erlaubt sind ganze Zahlen von 0 bis %3.</source>
+        <translation>%1: “%2” is too small – only whole numbers from 0 to %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist zu groß – erlaubt sind ganze Zahlen von 0 bis %3.</source>
+        <translation>%1: “%2” is too large – only whole numbers from 0 to %3 are allowed.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::RunController</name>
+    <message>
+        <source>Markenwert nicht zulässig</source>
+        <translation>Stamp value not allowed</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::StampInputs</name>
+    <message>
+        <source>%1: „%2“ ist zu groß zum Erhöhen.</source>
+        <translation>%1: “%2” is too large to step up.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist zu groß zum Verringern.</source>
+        <translation>%1: “%2” is too large to step down.</translation>
+    </message>
+    <message>
+        <source>Markenwert %1</source>
+        <translation>Stamp value %1</translation>
+    </message>
+    <message>
+        <source>Markenwert eingeben</source>
+        <translation>enter a stamp value</translation>
+    </message>
+    <message>
+        <source>Plus-Knopf für Markenwert %1</source>
+        <translation>Plus button for stamp value %1</translation>
+    </message>
+    <message>
+        <source>Minus-Knopf für Markenwert %1</source>
+        <translation>Minus button for stamp value %1</translation>
+    </message>
+    <message>
+        <source>Beschriftung %1</source>
+        <translation>Caption %1</translation>
     </message>
 </context>
 </TS>

@@ -68,23 +68,20 @@ void AccessibleSummary::tripleBound(const std::string& text) {
 }
 
 QString AccessibleSummary::text() const {
-    QString s = QStringLiteral("Markenwerte %1, %2 und %3. ")
-                    .arg(values_[0])
-                    .arg(values_[1])
-                    .arg(values_[2]);
-    s += QStringLiteral("Stabil ab: A, B %1; B, C %2; C, A %3. ")
+    QString s = tr("Markenwerte %1, %2 und %3. ").arg(values_[0]).arg(values_[1]).arg(values_[2]);
+    s += tr("Stabil ab: A, B %1; B, C %2; C, A %3. ")
              .arg(trimmed(pairBounds_[0]), trimmed(pairBounds_[1]), trimmed(pairBounds_[2]));
     const QString bound = trimmed(tripleBound_);
     if (bound == QLatin1String("?")) {
-        s += QStringLiteral(
-            "Keine Grenze bis 1000 sicher, ab der jede Zahl mit allen drei "
-            "Werten darstellbar ist. ");
+        s +=
+            tr("Keine Grenze bis 1000 sicher, ab der jede Zahl mit allen drei Werten "
+               "darstellbar ist. ");
     } else {
-        s += QStringLiteral("Jede Zahl ab %1 ist mit allen drei Werten darstellbar. ").arg(bound);
+        s += tr("Jede Zahl ab %1 ist mit allen drei Werten darstellbar. ").arg(bound);
     }
-    s += QStringLiteral("Nicht darstellbar bis %1: %2.")
+    s += tr("Nicht darstellbar bis %1: %2.")
              .arg(kSurveyEnd)
-             .arg(gaps_.empty() ? QStringLiteral("keine") : QString::fromStdString(gaps_));
+             .arg(gaps_.empty() ? tr("keine") : QString::fromStdString(gaps_));
     return s;
 }
 

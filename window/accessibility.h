@@ -2,6 +2,8 @@
 // and the chart as text.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <array>
 #include <string>
@@ -18,6 +20,8 @@ void describeForScreenReaders(QWidget& window);
 // Writes a finished run into the chart's accessible description, e.g. "Markenwerte 6, 10 und
 // 15. Stabil ab: A, B 16; ..." — what a sighted user reads off the chart and the bound boxes.
 class AccessibleSummary final : public SurveySink {
+    Q_DECLARE_TR_FUNCTIONS(AccessibleSummary)
+
 public:
     explicit AccessibleSummary(QWidget* chart) : chart_(chart) {}
 

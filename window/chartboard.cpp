@@ -39,8 +39,7 @@ QString stampName(int i) {
 ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     : QObject(parent), container_(container), window_(window) {
     chart_ = makePictureBox(container, kPanelColor, false);
-    describe(chart_, QStringLiteral("picGraph"),
-             QStringLiteral("Diagramm der darstellbaren Zahlen"));
+    describe(chart_, QStringLiteral("picGraph"), tr("Diagramm der darstellbaren Zahlen"));
     chart_->setFont(chartFont());
     chart_->setCursor(iconPointer());
     container->placeChild(chart_, 3360, 120, 8955, 6435);
@@ -53,7 +52,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     connect(chart_, &PictureBox::mouseReleased, this, &ChartBoard::released);
 
     scrollBar_ = new QScrollBar(Qt::Horizontal, container);
-    describe(scrollBar_, QStringLiteral("hscn"), QStringLiteral("Bildlauf des Diagramms"));
+    describe(scrollBar_, QStringLiteral("hscn"), tr("Bildlauf des Diagramms"));
     // 1534, not 1300: only then can the chart's right end be scrolled into view.
     scrollBar_->setRange(0, 1534);
     scrollBar_->setValue(0);
@@ -75,7 +74,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     for (int i = 0; i < 3; ++i) {
         auto* stamp = makePictureBox(chart_, kPanelColor, false);
         describe(stamp, indexed("Picture1", i),
-                 QStringLiteral("Briefmarke für Markenwert ") + stampName(i));
+                 tr("Briefmarke für Markenwert %1").arg(stampName(i)));
         useDefaultFont(stamp);
         stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
         stamp->setCursor(Qt::SizeAllCursor);
@@ -99,20 +98,18 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         QLabel* value =
             makeLabel(stamp, QString::fromLatin1(values[i]),
                       designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
-        describe(value, indexed("Label2", i),
-                 QStringLiteral("Wert der Briefmarke ") + stampName(i));
+        describe(value, indexed("Label2", i), tr("Wert der Briefmarke %1").arg(stampName(i)));
         stamp->placeChild(value, valueLefts[i], 180, valueWidths[i], 195);
         // No handlers: a press on it must not reach the stamp beneath.
         value->setAttribute(Qt::WA_NoMousePropagation);
         values_.at(static_cast<std::size_t>(i)) = value;
     }
 
-    patience_ =
-        makeMultiLine(stamps_[2],
-                      {QStringLiteral("Geduld bitte, Rechnu\nng läuft\n"), timesFont(14.25, true),
-                       QColor(255, 0, 0), QColor(255, 255, 0), true, true},
-                      false);
-    describe(patience_, QStringLiteral("txtRechnung"), QStringLiteral("Rechenhinweis"));
+    patience_ = makeMultiLine(stamps_[2],
+                              {tr("Geduld bitte, Rechnu\nng läuft\n"), timesFont(14.25, true),
+                               QColor(255, 0, 0), QColor(255, 255, 0), true, true},
+                              false);
+    describe(patience_, QStringLiteral("txtRechnung"), tr("Rechenhinweis"));
     stamps_[2]->placeChild(patience_, 120, 120, 1275, 1755);
 
     dragFeedback_ = new QLabel(window);
@@ -179,12 +176,11 @@ void ChartBoard::printGuide(int rightEdge) {
         QString text;
     };
     const Line lines[] = {
-        {2, 16, QStringLiteral("Obere 3 Zeilen: Nur einen Markenwert verwenden")},
-        {3, 17, QStringLiteral("Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden")},
-        {4, 18, QStringLiteral("Untere Zeile: Alle drei Markenwerte verwenden")},
+        {2, 16, tr("Obere 3 Zeilen: Nur einen Markenwert verwenden")},
+        {3, 17, tr("Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden")},
+        {4, 18, tr("Untere Zeile: Alle drei Markenwerte verwenden")},
         {2, 19,
-         QStringLiteral("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf "
-                        "'zeigen' klicken.")},
+         tr("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf 'zeigen' klicken.")},
     };
     Canvas& canvas = chart_->canvas();
     // On a small screen the lines take a smaller type, so that they end before the log. Bold

@@ -61,7 +61,7 @@ QIcon makeWindowIcon() {
 Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     initPictures();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Frankierungsproblem mit 3 Marken:     N = xA + yB + zC"));
+    setWindowTitle(tr("Frankierungsproblem mit 3 Marken:     N = xA + yB + zC"));
     setWindowIcon(makeWindowIcon());
     auto* area = new FormArea(this);
     area->setObjectName(QStringLiteral("Form1.client"));
@@ -87,22 +87,22 @@ void Form1::buildMenus() {
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    add(menuBar(), "cmdEnde", QStringLiteral("Programm beenden"), &Form1::cmdEnde_Click);
-    QMenu* clean = menuBar()->addMenu(QStringLiteral("Tafel wischen"));
+    add(menuBar(), "cmdEnde", tr("Programm beenden"), &Form1::cmdEnde_Click);
+    QMenu* clean = menuBar()->addMenu(tr("Tafel wischen"));
     clean->setObjectName(QStringLiteral("cmdClean"));
     clean->menuAction()->setObjectName(QStringLiteral("cmdClean"));
-    add(clean, "cmdAlles", QStringLiteral("Alles"), &Form1::cmdAlles_Click);
-    add(clean, "cmdZeichnen", QStringLiteral("Notizen"), &Form1::cmdZeichnen_Click);
-    add(menuBar(), "cmdInfo", QStringLiteral("Information"), &Form1::cmdInfo_Click);
+    add(clean, "cmdAlles", tr("Alles"), &Form1::cmdAlles_Click);
+    add(clean, "cmdZeichnen", tr("Notizen"), &Form1::cmdZeichnen_Click);
+    add(menuBar(), "cmdInfo", tr("Information"), &Form1::cmdInfo_Click);
 }
 
 void Form1::buildFrame() {
     container_ = makePictureBox(centralWidget(), kPanelColor, true);
-    describe(container_, QStringLiteral("picContainer"), QStringLiteral("Hauptbereich"));
+    describe(container_, QStringLiteral("picContainer"), tr("Hauptbereich"));
     container_->setGeometry(twipsRect(480, 360, 13395, 9195));
 
     legend_ = makePictureBox(container_, kLegendColor, false);
-    describe(legend_, QStringLiteral("picLegende"), QStringLiteral("Legende und Eingabebereich"));
+    describe(legend_, QStringLiteral("picLegende"), tr("Legende und Eingabebereich"));
     legend_->setFont(timesFont(9.75));
     container_->placeChild(legend_, 0, 0, 3150, 8655);
 
@@ -112,27 +112,27 @@ void Form1::buildFrame() {
 
     auto* postHorn = new ImageBox(legend_);
     useDefaultFont(postHorn);
-    describe(postHorn, QStringLiteral("Image1"), QStringLiteral("Posthorn"));
+    describe(postHorn, QStringLiteral("Image1"), tr("Posthorn"));
     postHorn->setSvg(QStringLiteral(":/pictures/posthorn.svg"), QSize(124, 115));
     postHorn->resize(twipsToPixels(1860), twipsToPixels(1725));
     legend_->placeChildAt(postHorn, 120, 120);
     postHorn_ = postHorn;
 
     inputFrame_ = new QGroupBox(QStringLiteral("A,  B, C ..."), legend_);
-    describe(inputFrame_, QStringLiteral("frmABC"), QStringLiteral("Markenwerte und Grenzen"));
+    describe(inputFrame_, QStringLiteral("frmABC"), tr("Markenwerte und Grenzen"));
     setBackground(inputFrame_, kLegendColor);
     useDefaultFont(inputFrame_);
     inputFrame_->resize(twipsToPixels(1815), twipsToPixels(5655));
     legend_->placeChildAt(inputFrame_, 180, 1740);
 
-    CommandButton* zeigen = makeButton(inputFrame_, QStringLiteral("zeigen"), kPanelColor);
+    CommandButton* zeigen = makeButton(inputFrame_, tr("zeigen"), kPanelColor);
     describe(zeigen, QStringLiteral("cmdZeigen"),
-             QStringLiteral("zeigen: Graphik aufbauen, Grenzen berechnen"));
+             tr("zeigen: Graphik aufbauen, Grenzen berechnen"));
     zeigen->setGeometry(twipsRect(120, 360, 1515, 315));
     connect(zeigen, &QPushButton::clicked, this, &Form1::cmdZeigen_Click);
 
-    CommandButton* cls = makeButton(inputFrame_, QStringLiteral("löschen"), kPanelColor);
-    describe(cls, QStringLiteral("cmdCls"), QStringLiteral("Graphik und Protokoll löschen"));
+    CommandButton* cls = makeButton(inputFrame_, tr("löschen"), kPanelColor);
+    describe(cls, QStringLiteral("cmdCls"), tr("Graphik und Protokoll löschen"));
     cls->setGeometry(twipsRect(120, 2340, 1515, 315));
     connect(cls, &QPushButton::clicked, this, &Form1::cmdCls_Click);
 

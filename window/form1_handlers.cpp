@@ -88,7 +88,7 @@ void Form1::cmdZeichnen_Click() {
 }
 
 void Form1::cmdInfo_Click() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Programmiert von"),
+    QMessageBox box(QMessageBox::Information, tr("Programmiert von"),
                     QStringLiteral("Orvandel\nKestrelhaus"), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("infoMessage"));
     box.exec();
@@ -144,7 +144,7 @@ void Form1::picGraph_MouseDown(float X, float Y) {
 
 void Form1::picGraph_MouseMove(float X, float Y) {
     hint_->show(QStringLiteral("N = ") + QString::fromStdString(signedNumberText(amountUnder(X))) +
-                QStringLiteral("  (Auswahl zur Darstellung durch Anklicken)"));
+                tr("  (Auswahl zur Darstellung durch Anklicken)"));
     board_->continueNote(X, Y);
 }
 

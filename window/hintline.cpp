@@ -29,32 +29,31 @@ std::vector<ControlHint> controlHints(const QWidget& window) {
         hints.push_back({mouseTarget(window.findChild<QWidget*>(name)), text, trigger});
     };
     for (int i = 0; i < 3; ++i) {
-        add(indexed("cmdMarkeMinus", i), QStringLiteral("Wert - 1"), Move);
-        add(indexed("cmdMarkeplus", i), QStringLiteral("Wert + 1"), Move);
-        add(indexed("txtMarke", i), QStringLiteral("Wert eingeben"), Move);
+        add(indexed("cmdMarkeMinus", i), HintLine::tr("Wert - 1"), Move);
+        add(indexed("cmdMarkeplus", i), HintLine::tr("Wert + 1"), Move);
+        add(indexed("txtMarke", i), HintLine::tr("Wert eingeben"), Move);
         add(indexed("Picture1", i), i == 1 ? QStringLiteral("Pladdina") : QStringLiteral("Pladdo"),
             Move);
     }
-    add(QStringLiteral("cmdZeigen"), QStringLiteral("Graphik aufbauen, Grenzen berechnen"), Move);
+    add(QStringLiteral("cmdZeigen"), HintLine::tr("Graphik aufbauen, Grenzen berechnen"), Move);
     add(QStringLiteral("cmdWie"),
-        QStringLiteral("Einige Darstellungen für N = xA + yB + zC anzeigen"), Move);
+        HintLine::tr("Einige Darstellungen für N = xA + yB + zC anzeigen"), Move);
     add(QStringLiteral("txtPrüf"),
-        QStringLiteral("Die darzustellende Zahl kann auch direkt hier eingegeben werden."), Move);
-    add(QStringLiteral("txtLog"), QStringLiteral("Beispiele für Zahldarstellungen"), Move);
+        HintLine::tr("Die darzustellende Zahl kann auch direkt hier eingegeben werden."), Move);
+    add(QStringLiteral("txtLog"), HintLine::tr("Beispiele für Zahldarstellungen"), Move);
     for (const char* bound : {"StartAB", "StartBC", "StartCA"}) {
         add(QString::fromLatin1(bound),
-            QStringLiteral(
-                "Lückenlose Darstellung der Vielfachen des ggT dieser zwei Zahlen ab ..."),
+            HintLine::tr("Lückenlose Darstellung der Vielfachen des ggT dieser zwei Zahlen ab ..."),
             Move);
     }
     add(QStringLiteral("StartABC"),
-        QStringLiteral("Jede Zahl ab ... ist mit den drei Markenwerten darstellbar."), Move);
+        HintLine::tr("Jede Zahl ab ... ist mit den drei Markenwerten darstellbar."), Move);
     for (int i = 0; i < 7; ++i) {
-        add(indexed("Label1", i), QStringLiteral("Verwendete Markenwerte"), Move);
-        add(indexed("Label1", i), QStringLiteral("Nur diese Markenwerte verwenden"), Click);
+        add(indexed("Label1", i), HintLine::tr("Verwendete Markenwerte"), Move);
+        add(indexed("Label1", i), HintLine::tr("Nur diese Markenwerte verwenden"), Click);
     }
-    add(QStringLiteral("Image1"), QStringLiteral("Posthorn"), Move);
-    add(QStringLiteral("picLegende"), QStringLiteral("Eingabefeld"), Move);
+    add(QStringLiteral("Image1"), HintLine::tr("Posthorn"), Move);
+    add(QStringLiteral("picLegende"), HintLine::tr("Eingabefeld"), Move);
     add(QStringLiteral("frmABC"), QString(), Move);
     return hints;
 }
@@ -70,7 +69,7 @@ HintLine::HintLine(PictureBox* container, QObject* parent)
                            true,
                            false},
                           false)) {
-    describe(line_, QStringLiteral("txtPos"), QStringLiteral("Hinweiszeile"));
+    describe(line_, QStringLiteral("txtPos"), tr("Hinweiszeile"));
     container->placeChild(line_, 2100, 8220, 5055, 375);
 }
 

@@ -28,6 +28,7 @@ struct ControlHint {
 [[nodiscard]] std::vector<ControlHint> controlHints(const QWidget& window);
 
 class HintLine final : public QObject {
+    Q_OBJECT
 public:
     HintLine(PictureBox* container, QObject* parent);
 

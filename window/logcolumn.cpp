@@ -17,27 +17,27 @@ LogColumn::LogColumn(PictureBox* container, QObject* parent)
     : QObject(parent), container_(container) {
     const QFont font = timesFont(12);
     caption_ = makeTextBox(container, {QStringLiteral("N ="), font, kWhite, {}, true, false});
-    describe(caption_, QStringLiteral("txtN"), QStringLiteral("Beschriftung N ="));
+    describe(caption_, QStringLiteral("txtN"), tr("Beschriftung N ="));
     container->placeChild(caption_, 10980, 0, 975, 435);
 
     amount_ = makeTextBox(container, {QStringLiteral("200"), font, kWhite, {}, true, false});
-    describe(amount_, QStringLiteral("txtPrüf"), QStringLiteral("darzustellende Zahl"),
-             QStringLiteral("darzustellende Zahl wählen"));
+    describe(amount_, QStringLiteral("txtPrüf"), tr("darzustellende Zahl"),
+             tr("darzustellende Zahl wählen"));
     amount_->setMaxLength(kMaxNumberTextLength);
     container->placeChild(amount_, 11700, 720, 1155, 435);
 
     log_ = makeMultiLine(container,
                          {QStringLiteral(".\n"), timesFont(9.75), kLight, {}, true, false}, true);
-    describe(log_, QStringLiteral("txtLog"), QStringLiteral("Protokoll der Darstellungen"));
+    describe(log_, QStringLiteral("txtLog"), tr("Protokoll der Darstellungen"));
     container->placeChild(log_, 11040, 1380, 2130, 7230);
 
     clear_ = makeButton(container, QStringLiteral("X"), kLight);
-    describe(clear_, QStringLiteral("cmdLoeschen"), QStringLiteral("Protokoll leeren"));
+    describe(clear_, QStringLiteral("cmdLoeschen"), tr("Protokoll leeren"));
     container->placeChild(clear_, 9060, 0, 315, 375);
     connect(clear_, &QPushButton::clicked, this, &LogColumn::clearClicked);
 
-    show_ = makeButton(container, QStringLiteral("Darstellung"), kLight);
-    describe(show_, QStringLiteral("cmdWie"), QStringLiteral("Darstellungen anzeigen"));
+    show_ = makeButton(container, tr("Darstellung"), kLight);
+    describe(show_, QStringLiteral("cmdWie"), tr("Darstellungen anzeigen"));
     container->placeChild(show_, 9420, 240, 915, 375);
     connect(show_, &QPushButton::clicked, this, &LogColumn::showClicked);
 }

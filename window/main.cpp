@@ -5,8 +5,14 @@
 #include <optional>
 
 #include "appstart.h"
-#include "translations.h"
 #include "form1.h"
+#include "translations.h"
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Window)
+};
+}  // namespace
 
 int main(int argc, char* argv[]) {
     const bool display = frankierung::displayNamed(argc, argv);
@@ -22,16 +28,16 @@ int main(int argc, char* argv[]) {
     // Qt has taken its own options (-platform, -reverse, -style …) out of the arguments.
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lehrprogramm zum Frankierungsproblem: Welche Beträge N lassen sich als "
-                       "N = xA + yB + zC\nmit ganzen x, y, z ≥ 0 frankieren? Dazu gelten die "
-                       "Optionen von Qt, etwa -platform NAME\nund -reverse (siehe --help-all)."));
+        Texts::tr("Lehrprogramm zum Frankierungsproblem: Welche Beträge N lassen sich als "
+                  "N = xA + yB + zC\nmit ganzen x, y, z ≥ 0 frankieren? Dazu gelten die "
+                  "Optionen von Qt, etwa -platform NAME\nund -reverse (siehe --help-all)."));
     auto answer = frankierung::answerCommandLine(parser, QCoreApplication::arguments());
     if (!answer && !parser.positionalArguments().isEmpty()) {
-        answer = {1,
-                  {},
-                  QStringLiteral("Unerwartetes Argument: %1\n")
-                          .arg(parser.positionalArguments().first()) +
-                      frankierung::helpPointer(QCoreApplication::arguments())};
+        answer = {
+            1,
+            {},
+            Texts::tr("Unerwartetes Argument: %1\n").arg(parser.positionalArguments().first()) +
+                frankierung::helpPointer(QCoreApplication::arguments())};
     }
     if (!answer && !display) {
         answer = {1, {}, frankierung::noDisplayMessage() + u'\n'};

@@ -11,8 +11,6 @@ namespace frankierung {
 
 namespace {
 
-constexpr std::string_view kAllowed = " – erlaubt sind ganze Zahlen von 0 bis 32767.";
-
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -22,27 +20,23 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string quoted(std::string_view text) {
-    return "„" + shortenedForMessage(trimmed(text)) + "“";
+PairLine fault(PairLine::Fault why, PairBox box, std::string_view text) {
+    return {why, box, shortenedForMessage(trimmed(text))};
 }
 
-// The pair's values must lie in the pair domain; the third value may be any number.
-std::string notANumber(std::string_view name, std::string_view text, bool pairValue = true) {
-    const std::string tail = pairValue ? std::string(kAllowed) : std::string(".");
-    if (trimmed(text).empty()) {
-        return std::string(name) + " ist leer" + tail;
-    }
-    return std::string(name) + ": " + quoted(text) + " ist keine Zahl" + tail;
+PairLine unreadable(PairBox box, std::string_view text) {
+    return fault(trimmed(text).empty() ? PairLine::Fault::Empty : PairLine::Fault::NotANumber, box,
+                 text);
 }
 
-std::string outsideDomain(std::string_view name, std::string_view text, double value) {
-    const char* why = " ist keine ganze Zahl";
+PairLine outsideDomain(PairBox box, std::string_view text, double value) {
+    PairLine::Fault why = PairLine::Fault::NotWhole;
     if (value < 0) {
-        why = " ist zu klein";
+        why = PairLine::Fault::TooSmall;
     } else if (value > kLargestStamp) {
-        why = " ist zu groß";
+        why = PairLine::Fault::TooLarge;
     }
-    return std::string(name) + ": " + quoted(text) + why + std::string(kAllowed);
+    return fault(why, box, text);
 }
 
 // Ties go to the even neighbour, independent of the floating-point environment.
@@ -55,48 +49,42 @@ double roundHalfEven(double v) {
     return below;
 }
 
-PairLine fault(std::string message) {
-    return {false, std::move(message)};
-}
-
 }  // namespace
 
-PairLine pairInfoLine(const PairTexts& texts, const PairNames& names) {
+PairLine pairInfoLine(const PairTexts& texts) {
     const std::optional<double> a = wholeTextNumber(texts.first);
     if (!a) {
-        return fault(notANumber(names.first, texts.first));
+        return unreadable(PairBox::First, texts.first);
     }
     if (!inPairDomain(*a)) {
-        return fault(outsideDomain(names.first, texts.first, *a));
+        return outsideDomain(PairBox::First, texts.first, *a);
     }
     const std::optional<double> bRead = wholeTextNumber(texts.second);
     if (!bRead) {
-        return fault(notANumber(names.second, texts.second));
+        return unreadable(PairBox::Second, texts.second);
     }
     const double b = roundHalfEven(*bRead);
     if (!inPairDomain(b)) {
-        return fault(outsideDomain(names.second, texts.second, b));
+        return outsideDomain(PairBox::Second, texts.second, b);
     }
     const std::optional<double> third = wholeTextNumber(texts.third);
     if (!third) {
-        return fault(notANumber(names.third, texts.third, false));
+        return unreadable(PairBox::Third, texts.third);
     }
     const std::optional<double> bound = wholeTextNumber(texts.bound);
     if (!bound) {
-        return fault(std::string(names.bound) + " fehlt – bitte zuerst „zeigen“ klicken.");
+        return unreadable(PairBox::Bound, texts.bound);
     }
 
+    PairLine line;
     // Both arguments lie in the domain, so neither function can refuse them.
-    const std::int64_t g = ggT(*a, b).value_or(0);
-    const std::int64_t k = kgV(*a, b).value_or(0);
-    const double s = *bound + (*third - 1.0) * static_cast<double>(g - 1);
-    if (!std::isfinite(s)) {
-        return fault(std::string(names.boundLabel) + " ist zu groß für eine Zahl.");
+    line.ggT = ggT(*a, b).value_or(0);
+    line.kgV = kgV(*a, b).value_or(0);
+    line.bound = *bound + (*third - 1.0) * static_cast<double>(line.ggT - 1);
+    if (!std::isfinite(line.bound)) {
+        line.fault = PairLine::Fault::BoundTooLarge;
     }
-    std::string line = "ggT =" + signedNumberText(static_cast<double>(g));
-    line += ",  kgV =" + signedNumberText(static_cast<double>(k));
-    line += ",  " + std::string(names.boundLabel) + " =" + signedNumberText(s);
-    return {true, std::move(line)};
+    return line;
 }
 
 }  // namespace frankierung

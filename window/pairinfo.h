@@ -1,7 +1,8 @@
-// The line a pair panel writes into the hint line: divisor, multiple and a bound for all three
-// values, computed from the texts of the boxes as they stand.
+// What a pair panel tells in the hint line: divisor, multiple and a bound for all three values,
+// computed from the texts of the boxes as they stand, or which box keeps it from being computed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,24 +17,23 @@ struct PairTexts {
     std::string_view bound;
 };
 
-// How the boxes are named in messages, and the label of the bound ("S((AB),C)").
-struct PairNames {
-    std::string_view first;
-    std::string_view second;
-    std::string_view third;
-    std::string_view bound;
-    std::string_view boundLabel;
-};
+// The boxes a panel reads, in the order they are checked.
+enum class PairBox { First, Second, Third, Bound };
 
 struct PairLine {
-    bool ok = false;
-    std::string text;  // the line, or a short German message naming the box at fault
+    enum class Fault { None, Empty, NotANumber, NotWhole, TooSmall, TooLarge, BoundTooLarge };
+    Fault fault = Fault::None;
+    PairBox box = PairBox::First;  // the box at fault
+    std::string text;              // its text, trimmed and shortened for a message
+    std::int64_t ggT = 0;
+    std::int64_t kgV = 0;
+    double bound = 0;  // the bound for all three values
 };
 
-// "ggT = 2,  kgV = 30,  S((AB),C) = 30". The first value must be a whole number of the pair
-// domain; the second is rounded half-to-even first, then must lie in that domain; the third
-// value and the bound may be any finite numbers. Each text must be one number as a whole
-// (surrounding blanks allowed). The first box at fault, in that order, is named.
-[[nodiscard]] PairLine pairInfoLine(const PairTexts& texts, const PairNames& names);
+// ggT and kgV of the pair and a bound for all three values. The first value must be a whole
+// number of the pair domain; the second is rounded half-to-even first, then must lie in that
+// domain; the third value and the bound may be any finite numbers. Each text must be one number
+// as a whole (surrounding blanks allowed). The first box at fault, in that order, is named.
+[[nodiscard]] PairLine pairInfoLine(const PairTexts& texts);
 
 }  // namespace frankierung

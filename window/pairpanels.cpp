@@ -3,7 +3,9 @@
 #include <QLabel>
 
 #include "design.h"
+#include "numbertext.h"
 #include "pairinfo.h"
+#include "pairs.h"
 #include "stampinputs.h"
 
 namespace frankierung {
@@ -18,6 +20,10 @@ std::array<std::size_t, 3> valuesOf(int pair) {
 
 std::string nameOf(std::size_t value) {
     return kStampNames.at(value);
+}
+
+QString number(double value) {
+    return QString::fromStdString(signedNumberText(value)).trimmed();
 }
 
 }  // namespace
@@ -40,11 +46,11 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
         const QString letters = first + second;
         const QString caption = QStringLiteral("%1, %2").arg(first, second);
         QLabel* label = makeLabel(frame, caption, timesFont(9.75), kLegendColor, Qt::AlignLeft);
-        describe(label, indexed("Label1", row.label), QStringLiteral("Beschriftung ") + caption);
+        describe(label, indexed("Label1", row.label), tr("Beschriftung %1").arg(caption));
         label->setGeometry(twipsRect(120, row.top, row.labelWidth, row.labelHeight));
 
         PictureBox* panel = makePictureBox(frame, row.color, true);
-        describe(panel, QStringLiteral("pic") + letters, QStringLiteral("Paarfeld ") + caption);
+        describe(panel, QStringLiteral("pic") + letters, tr("Paarfeld %1").arg(caption));
         panel->canvas().setForeColor(kWhite);
         panel->setCursor(Qt::ArrowCursor);
         panel->setGeometry(twipsRect(540, row.top, 555, 315));
@@ -53,7 +59,7 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
 
         TextBox* bound = makeTextBox(frame, {{}, std::nullopt, kPanelColor, {}});
         describe(bound, QStringLiteral("Start") + letters,
-                 QStringLiteral("Grenze für das Paar ") + caption, QStringLiteral("stabil ab"));
+                 tr("Grenze für das Paar %1").arg(caption), tr("stabil ab"));
         bound->setCursor(Qt::ArrowCursor);
         bound->setGeometry(twipsRect(1140, row.top, 495, 315));
         bounds_.at(static_cast<std::size_t>(k)) = bound;
@@ -61,12 +67,13 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
 
     QLabel* all =
         makeLabel(frame, QStringLiteral("A, B, C"), timesFont(12), kLegendColor, Qt::AlignLeft);
-    describe(all, QStringLiteral("Label1(6)"), QStringLiteral("Beschriftung A, B, C"));
+    describe(all, QStringLiteral("Label1(6)"),
+             tr("Beschriftung %1").arg(QStringLiteral("A, B, C")));
     all->setGeometry(twipsRect(120, 5100, 915, 375));
 
     bounds_[3] = makeTextBox(frame, {{}, std::nullopt, kPanelColor, {}});
-    describe(bounds_[3], QStringLiteral("StartABC"),
-             QStringLiteral("Grenze für alle drei Markenwerte"), QStringLiteral("jede Zahl ab"));
+    describe(bounds_[3], QStringLiteral("StartABC"), tr("Grenze für alle drei Markenwerte"),
+             tr("jede Zahl ab"));
     bounds_[3]->setGeometry(twipsRect(1140, 5100, 495, 315));
 }
 
@@ -83,13 +90,48 @@ QString PairPanels::line(int pair) const {
     };
     const std::string a = text(first), b = text(second), c = text(third);
     const std::string bound = bounds_.at(first)->text().toStdString();
-    const std::string boundName = "Grenze " + nameOf(first) + ", " + nameOf(second);
-    const std::string boundLabel =
-        "S((" + nameOf(first) + nameOf(second) + ")," + nameOf(third) + ")";
-    const PairLine line = pairInfoLine(
-        {a, b, c, bound},
-        {kStampNames[first], kStampNames[second], kStampNames[third], boundName, boundLabel});
-    return QString::fromStdString(line.text);
+    const PairLine line = pairInfoLine({a, b, c, bound});
+
+    const auto name = [](std::size_t value) { return QString::fromStdString(nameOf(value)); };
+    const QString boundLabel =
+        QStringLiteral("S((%1%2),%3)").arg(name(first), name(second), name(third));
+    if (line.fault == PairLine::Fault::None) {
+        return tr("ggT = %1,  kgV = %2,  %3 = %4")
+            .arg(number(static_cast<double>(line.ggT)), number(static_cast<double>(line.kgV)),
+                 boundLabel, number(line.bound));
+    }
+    if (line.fault == PairLine::Fault::BoundTooLarge) {
+        return tr("%1 ist zu groß für eine Zahl.").arg(boundLabel);
+    }
+    if (line.box == PairBox::Bound) {
+        return tr("Grenze %1 fehlt – bitte zuerst „zeigen“ klicken.")
+            .arg(QStringLiteral("%1, %2").arg(name(first), name(second)));
+    }
+    const QString box = name(valuesOf(pair).at(static_cast<std::size_t>(line.box)));
+    const QString shown = QString::fromStdString(line.text);
+    // Only the pair's own values must lie in the pair domain.
+    if (line.box == PairBox::Third) {
+        return line.fault == PairLine::Fault::Empty
+                   ? tr("%1 ist leer.").arg(box)
+                   : tr("%1: „%2“ ist keine Zahl.").arg(box, shown);
+    }
+    const QString largest = QString::number(kLargestStamp);
+    switch (line.fault) {
+        case PairLine::Fault::Empty:
+            return tr("%1 ist leer – erlaubt sind ganze Zahlen von 0 bis %2.").arg(box, largest);
+        case PairLine::Fault::NotANumber:
+            return tr("%1: „%2“ ist keine Zahl – erlaubt sind ganze Zahlen von 0 bis %3.")
+                .arg(box, shown, largest);
+        case PairLine::Fault::NotWhole:
+            return tr("%1: „%2“ ist keine ganze Zahl – erlaubt sind ganze Zahlen von 0 bis %3.")
+                .arg(box, shown, largest);
+        case PairLine::Fault::TooSmall:
+            return tr("%1: „%2“ ist zu klein – erlaubt sind ganze Zahlen von 0 bis %3.")
+                .arg(box, shown, largest);
+        default:
+            return tr("%1: „%2“ ist zu groß – erlaubt sind ganze Zahlen von 0 bis %3.")
+                .arg(box, shown, largest);
+    }
 }
 
 void PairPanels::pairRowsStarting() {

@@ -69,8 +69,8 @@ void RunController::processEvents() {
 }
 
 void RunController::refused(const StampRefusal& refusal) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Markenwert nicht zulässig"),
-                    refusalText(refusal), QMessageBox::Ok, &parts_.window);
+    QMessageBox box(QMessageBox::Warning, tr("Markenwert nicht zulässig"), refusalText(refusal),
+                    QMessageBox::Ok, &parts_.window);
     box.setObjectName(QStringLiteral("domainMessage"));
     box.exec();
 }

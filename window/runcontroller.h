@@ -17,6 +17,7 @@ class PairPanels;
 class StampInputs;
 
 class RunController final : public QObject, private SurveySink {
+    Q_OBJECT
 public:
     struct Parts {
         StampInputs& stamps;

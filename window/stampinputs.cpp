@@ -17,11 +17,11 @@ bool stepTakes(double from, double to) {
     return std::isfinite(to) && to != from;
 }
 
-QString tooLargeMessage(int index, const QString& text, const char* step) {
-    return QStringLiteral("%1: „%2“ ist zu groß zum %3.")
-        .arg(QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(index))),
-             QString::fromStdString(shortenedForMessage(text.trimmed().toStdString())),
-             QString::fromUtf8(step));
+QString tooLargeMessage(int index, const QString& text, int by) {
+    const QString name = QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(index)));
+    const QString shown = QString::fromStdString(shortenedForMessage(text.trimmed().toStdString()));
+    return by > 0 ? StampInputs::tr("%1: „%2“ ist zu groß zum Erhöhen.").arg(name, shown)
+                  : StampInputs::tr("%1: „%2“ ist zu groß zum Verringern.").arg(name, shown);
 }
 
 }  // namespace
@@ -36,28 +36,26 @@ StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
         const double top = tops[i];
         TextBox* box =
             makeTextBox(frame, {QString::fromLatin1(values[i]), timesFont(14.25, true), {}, {}});
-        describe(box, indexed("txtMarke", i), QStringLiteral("Markenwert ") + name,
-                 QStringLiteral("Markenwert eingeben"));
+        describe(box, indexed("txtMarke", i), tr("Markenwert %1").arg(name),
+                 tr("Markenwert eingeben"));
         box->setGeometry(twipsRect(600, top, 675, heights[i]));
         box->setMaxLength(kMaxNumberTextLength);
         connect(box, &QLineEdit::textChanged, this, [this, i] { emit changed(i); });
         boxes_.at(static_cast<std::size_t>(i)) = box;
 
         CommandButton* plus = makeButton(frame, QStringLiteral("+"), kPanelColor, &buttonFont);
-        describe(plus, indexed("cmdMarkeplus", i),
-                 QStringLiteral("Plus-Knopf für Markenwert ") + name);
+        describe(plus, indexed("cmdMarkeplus", i), tr("Plus-Knopf für Markenwert %1").arg(name));
         plus->setGeometry(twipsRect(1320, top, 315, 225));
         connect(plus, &QPushButton::clicked, this, [this, i] { emit plusClicked(i); });
 
         CommandButton* minus = makeButton(frame, QStringLiteral("-"), kPanelColor, &buttonFont);
-        describe(minus, indexed("cmdMarkeMinus", i),
-                 QStringLiteral("Minus-Knopf für Markenwert ") + name);
+        describe(minus, indexed("cmdMarkeMinus", i), tr("Minus-Knopf für Markenwert %1").arg(name));
         minus->setGeometry(twipsRect(1320, top + 240, 315, 225));
         connect(minus, &QPushButton::clicked, this, [this, i] { emit minusClicked(i); });
 
         const QString caption = name + QLatin1Char('=');
         QLabel* label = makeLabel(frame, caption, timesFont(14.25), kLegendColor, Qt::AlignLeft);
-        describe(label, indexed("Label1", i + 1), QStringLiteral("Beschriftung ") + caption);
+        describe(label, indexed("Label1", i + 1), tr("Beschriftung %1").arg(caption));
         label->setGeometry(twipsRect(180, top + 60, 375, 375));
     }
 }
@@ -78,7 +76,7 @@ QString StampInputs::step(int index, int by) {
     }
     const double next = value + by;
     if (!stepTakes(value, next)) {
-        return tooLargeMessage(index, before, by > 0 ? "Erhöhen" : "Verringern");
+        return tooLargeMessage(index, before, by);
     }
     setText(index, QString::fromStdString(signedNumberText(next)));
     return {};

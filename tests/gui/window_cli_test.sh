@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window program's command line without a display: help and version answered, wrong
-# arguments and a missing display refused in German with exit 1, Qt's own options accepted.
+# arguments and a missing display refused in German with exit 1, Qt's own options accepted;
+# in English where the environment asks for it.
 program=$1
 version=$2
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -21,4 +22,6 @@ expect 1 "Unbekannte Option: --fenster"$'\n'"Hilfe: frankierung --help" --fenste
 expect 1 "Unerwartetes Argument: 6" 6
 expect 1 "Keine Anzeige gefunden"
 DISPLAY=:93 expect 1 "Keine Anzeige gefunden"
+LANGUAGE=en expect 0 "A teaching tool for the postage stamp problem" --help
+LANGUAGE=en expect 1 "Unexpected argument: 6"$'\n'"Help: frankierung --help" 6
 exit $status
