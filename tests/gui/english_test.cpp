@@ -1,7 +1,5 @@
 // The window in English: run with an environment that asks for it (see CMakeLists.txt); in the
 // German runs of the whole suite it is skipped.
-#include <QMenuBar>
-
 #include "window.h"
 
 namespace frankierung {
@@ -13,12 +11,9 @@ TEST(InEnglish, TheWindowSpeaksEnglishThroughout) {
     }
     test::Window w;
     EXPECT_EQ(w.form.windowTitle(), "Postage problem with 3 stamps:     N = xA + yB + zC");
-    QStringList menus;
-    for (const QAction* a : w.form.menuBar()->actions()) {
-        menus << a->text();
-    }
-    EXPECT_EQ(menus.join('|'), "Quit|Wipe board|Information");
-    EXPECT_EQ(w.text("cmdZeigen") + '|' + w.text("cmdWie"), "show|Represent");
+    EXPECT_EQ(w.text("cmdZeigen") + '|' + w.text("cmdWie") + '|' +
+                  w.form.findChild<QAction*>("cmdEnde")->text(),
+              "show|Represent|Quit");
 
     test::Window::hover(w.get("cmdZeigen"), {3, 3});
     EXPECT_EQ(w.text("txtPos"), "Draw the chart, work out the bounds");

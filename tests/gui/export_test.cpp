@@ -29,6 +29,19 @@ struct Exported {
     }
 };
 
+// Pixels of the sheet's strip between two chart points darker than `below`.
+int darkPixels(const QImage& image, const ChartSheet& sheet, std::size_t strip, QPointF from,
+               QPointF to, int below = 140) {
+    const QRect r = QRectF(sheet.toSheet(strip, from), sheet.toSheet(strip, to)).toAlignedRect();
+    int dark = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            dark += image.pixelColor(x, y).lightness() < below;
+        }
+    }
+    return dark;
+}
+
 TEST(Export, SheetsShowTheChartInStrips) {
     const QColor ground(224, 224, 224), blue(0, 0, 128), green(0, 128, 0), cyan(0, 128, 128);
     // The arguments, the sheet they ask for, and colours at chart points of a strip.
@@ -61,18 +74,8 @@ TEST(Export, SheetsShowTheChartInStrips) {
         for (const auto& [strip, at, colour] : probes) {
             EXPECT_EQ(image.pixelColor(sheet.toSheet(strip, at).toPoint()), colour) << at.x();
         }
-        for (std::size_t strip = 0; strip < options.strips.size();
-             ++strip) {  // each has the labels
-            const QRect label =
-                QRectF(sheet.toSheet(strip, {-2.9, 5.5}), sheet.toSheet(strip, {-0.2, 5.95}))
-                    .toRect();
-            int dark = 0;
-            for (int y = label.top(); y <= label.bottom(); ++y) {
-                for (int x = label.left(); x <= label.right(); ++x) {
-                    dark += image.pixelColor(x, y).lightness() < 140;
-                }
-            }
-            EXPECT_GT(dark, 5) << strip;
+        for (std::size_t strip = 0; strip < options.strips.size(); ++strip) {  // each labelled
+            EXPECT_GT(darkPixels(image, sheet, strip, {-2.9, 5.5}, {-0.2, 5.95}), 5) << strip;
         }
     }
 }
@@ -82,19 +85,9 @@ TEST(Export, SheetsShowTheChartInStrips) {
 TEST(Export, WideLabelsStayInTheirColumn) {
     ChartSheet sheet({{"32767", "32766", "7"}, {{0, 100}}, 1600});
     const QImage image = sheet.image();
-    const auto darkIn = [&](QPointF from, QPointF to, int below) {
-        const QRect r = QRectF(sheet.toSheet(0, from), sheet.toSheet(0, to)).toAlignedRect();
-        int dark = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                dark += image.pixelColor(x, y).lightness() < below;
-            }
-        }
-        return dark;
-    };
-    EXPECT_GT(darkIn({-2.9, 9.3}, {-0.2, 9.75}, 140), 10);
-    EXPECT_EQ(darkIn({-0.09, 4.5}, {-0.01, 15.4}, 140), 0);
-    EXPECT_EQ(darkIn({1.2, 9.3}, {4.8, 9.75}, 100), 0);
+    EXPECT_GT(darkPixels(image, sheet, 0, {-2.9, 9.3}, {-0.2, 9.75}), 10);
+    EXPECT_EQ(darkPixels(image, sheet, 0, {-0.09, 4.5}, {-0.01, 15.4}), 0);
+    EXPECT_EQ(darkPixels(image, sheet, 0, {1.2, 9.3}, {4.8, 9.75}, 100), 0);
 }
 
 TEST(Export, VectorFormatsAreWellFormed) {
