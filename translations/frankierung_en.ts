@@ -399,10 +399,6 @@ tion running
         <translation>every amount from</translation>
     </message>
     <message>
-        <source>ggT = %1,  kgV = %2,  %3 = %4</source>
-        <translation>gcd = %1,  lcm = %2,  %3 = %4</translation>
-    </message>
-    <message>
         <source>%1 ist zu groß für eine Zahl.</source>
         <translation>%1 is too large for a number.</translation>
     </message>
@@ -437,6 +433,10 @@ tion running
     <message>
         <source>%1: „%2“ ist zu groß – erlaubt sind ganze Zahlen von 0 bis %3.</source>
         <translation>%1: “%2” is too large – only whole numbers from 0 to %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>ggT =%1,  kgV =%2,  %3 =%4</source>
+        <translation>gcd =%1,  lcm =%2,  %3 =%4</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,9 @@ std::string nameOf(std::size_t value) {
     return kStampNames.at(value);
 }
 
+// With its sign's place: a blank before positive numbers.
 QString number(double value) {
-    return QString::fromStdString(signedNumberText(value)).trimmed();
+    return QString::fromStdString(signedNumberText(value));
 }
 
 }  // namespace
@@ -96,7 +97,7 @@ QString PairPanels::line(int pair) const {
     const QString boundLabel =
         QStringLiteral("S((%1%2),%3)").arg(name(first), name(second), name(third));
     if (line.fault == PairLine::Fault::None) {
-        return tr("ggT = %1,  kgV = %2,  %3 = %4")
+        return tr("ggT =%1,  kgV =%2,  %3 =%4")
             .arg(number(static_cast<double>(line.ggT)), number(static_cast<double>(line.kgV)),
                  boundLabel, number(line.bound));
     }
