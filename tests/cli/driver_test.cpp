@@ -17,8 +17,13 @@ TEST(Driver, JsonOfTheStartValues) {
     const auto out = drive({"--json", "6", "10", "15"});
     ASSERT_EQ(out.exitCode, 0) << out.err;
     EXPECT_EQ(out.err, "");
-    const auto j = nlohmann::json::parse(out.out);
-    EXPECT_EQ(j.size(), 8U);  // stamps, rows, the four bounds, representations, log
+    const auto j = nlohmann::ordered_json::parse(out.out);
+    std::vector<std::string> keys;
+    for (const auto& item : j.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"stamps", "rows", "StartAB", "StartBC", "StartCA",
+                                              "StartABC", "representations", "log"}));
     EXPECT_EQ(j["stamps"], (std::vector<std::string>{"6", "10", "15"}));
     EXPECT_EQ(j["StartAB"].get<std::string>() + j["StartBC"].get<std::string>() +
                   j["StartCA"].get<std::string>() + "|" + j["StartABC"].get<std::string>(),

@@ -2,6 +2,7 @@
 // scrolling and menu commands, with the window's promises checked after every action and the
 // survey driver as the oracle for every run.
 #include <QScrollBar>
+#include <ctime>
 #include <map>
 #include <random>
 
@@ -131,9 +132,11 @@ TEST(Session, ARandomPupilKeepsTheWindowSound) {
         const QString log = s.text("txtLog");
         const auto drawn = s.fingerprint();
         const auto messages = answer.seen.size();
+        const std::clock_t start = std::clock();
         const QString kind = s.act();
         QCoreApplication::processEvents();
         SCOPED_TRACE(QString("action %1: %2").arg(n).arg(kind).toStdString());
+        EXPECT_LT(std::clock() - start, 3 * CLOCKS_PER_SEC) << "CPU time";  // a generous limit
         EXPECT_FALSE(s.get("txtRechnung")->isVisibleTo(&s.form));
         for (int i = 0; i < 3; ++i) {
             const QString value = s.text(QString("txtMarke(%1)").arg(i));
