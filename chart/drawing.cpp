@@ -12,9 +12,9 @@ constexpr double kBucket = 8.0;
 constexpr long kMostBuckets = 16;
 
 long bucketOf(double x) {
+    // Clamped, so that items far out or at infinity still have a bucket.
     const double b = std::floor(x / kBucket);
-    return std::isfinite(b) ? static_cast<long>(std::clamp(b, -1e15, 1e15))
-                            : (b > 0 ? 1L << 50 : -(1L << 50));
+    return std::isnan(b) ? 0 : static_cast<long>(std::clamp(b, -1e15, 1e15));
 }
 
 // The user x range an item covers, texts by where they start.
@@ -34,11 +34,7 @@ std::pair<double, double> extentOf(const DrawingItem& item) {
 }  // namespace
 
 void Drawing::clear() {
-    items_.clear();
-    buckets_.clear();
-    wide_.clear();
-    widestText_ = 0;
-    widestPen_ = 1;
+    *this = Drawing();
 }
 
 void Drawing::append(DrawingItem item) {

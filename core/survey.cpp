@@ -63,8 +63,9 @@ Amount stampValue(const SurveyBoxes& boxes, int index) {
         std::clamp(std::round(numericValue(boxes.stampText(index))), 1.0, double{kLargestStamp}));
 }
 
-Amount ceilDiv(Amount n, Amount d) {
-    return n <= 0 ? -((-n) / d) : (n + d - 1) / d;
+// The fewest steps of d that reach n, none when n is not above zero.
+Amount stepsToReach(Amount n, Amount d) {
+    return n <= 0 ? 0 : (n + d - 1) / d;
 }
 
 }  // namespace
@@ -173,7 +174,7 @@ void Survey::findRepresentations(SurveyBoxes& boxes, SurveySink& sink, Amount a,
             continue;
         }
         const auto rest = static_cast<Amount>(restValue);
-        const Amount yFirst = std::max<Amount>(0, ceilDiv(rest - b * c, b));
+        const Amount yFirst = stepsToReach(rest - b * c, b);
         const Amount yLast = std::min<Amount>(a, rest / b);
         for (Amount y = yFirst; y <= yLast; ++y) {
             const Amount r = rest - y * b;

@@ -66,7 +66,6 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::scrolled);
     connect(scrollBar_, &QScrollBar::sliderMoved, this, &ChartBoard::scrolling);
 
-    const double lefts[3] = {60, 1380, 2880};
     const double tops[3] = {60, 0, 120};
     const double valueLefts[3] = {840, 900, 840};
     const double valueWidths[3] = {435, 375, 435};
@@ -79,8 +78,9 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
         stamp->setCursor(Qt::SizeAllCursor);
         stamp->resize(twipsToPixels(1515), twipsToPixels(2055));
-        // Left and top in chart units; the stamp keeps its size in pixels whatever the scale.
-        chart_->placeChildAt(stamp, lefts[i], tops[i]);
+        // Top in chart units (start-up sets the left to the value); the stamp keeps its size in
+        // pixels whatever the scale.
+        chart_->placeChildAt(stamp, 0, tops[i]);
         stamps_.at(static_cast<std::size_t>(i)) = stamp;
         // The box reports user units; the drag works in the stamp's own pixels.
         connect(stamp, &PictureBox::mousePressed, this,
@@ -222,11 +222,8 @@ void ChartBoard::placeStamp(int index, float x, float y) {
 }
 
 void ChartBoard::beginStampDrag(int index) {
-    if (index < 0 || index >= static_cast<int>(stamps_.size())) {
-        return;
-    }
+    PictureBox* stamp = stamps_.at(static_cast<std::size_t>(index));
     dragIndex_ = index;
-    PictureBox* stamp = stamps_[static_cast<std::size_t>(index)];
     dragFeedback_->setPixmap(stamp->grab());
     dragFeedback_->resize(stamp->size());
     dragFeedback_->move(window_->mapFromGlobal(stamp->mapToGlobal(QPoint(0, 0))));

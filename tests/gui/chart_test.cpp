@@ -101,6 +101,15 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
     }
 }
 
+TEST(Chart, AScaleWithoutExtentIsIgnored) {
+    PictureBox box;
+    box.setScaleCorners(0, 0, 10, 10);
+    box.setScale(0, 0, 0, 5);
+    box.setScale(0, 0, 5, 0);
+    box.setScale(0, NAN, 5, 5);
+    EXPECT_EQ(box.scale().user(), QRectF(0, 0, 10, 10));
+}
+
 TEST(Chart, BoxesJoinOnScreenWithoutSeams) {
     for (const int width : {2750, 29700, 30091}) {
         PictureBox box;

@@ -142,7 +142,7 @@ TEST(Export, RefusesAndWritesNothing) {
 }
 
 // A name that is not UTF-8 keeps its bytes; vector formats have no pixel limit; on the narrowest
-// sheet the axis numbers stay apart.
+// sheet the labels stay whole in at most half the width and the axis numbers stay apart.
 TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
     QTemporaryDir dir;
     const std::string name = dir.path().toStdString() + "/blatt\xff\xfe.png";
@@ -150,6 +150,13 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
     EXPECT_TRUE(std::filesystem::exists(name));
     Exported huge("huge.svg", {"--to", "2", "--width", "20000", "6", "10", "15"});
     EXPECT_EQ(huge.outcome.exitCode, 0) << huge.outcome.err;
+    const ChartSheet narrow({{"32767", "32766", "7"}, {{0, 100}}, kMinSheetWidth});
+    const ChartSheet broad({{"32767", "32766", "7"}, {{0, 100}}, kDefaultSheetWidth});
+    const auto label = [](const ChartSheet& s) {  // the widest, whole as on a broad sheet
+        return darkPixels(s.image(), s, 0, {-3, 9.2}, {0, 9.8});
+    };
+    EXPECT_EQ(label(narrow), label(broad));
+    EXPECT_LE(narrow.toSheet(0, {0, 0}).x(), kMinSheetWidth / 2);
     const ChartSheet sheet({{"6", "10", "15"}, defaultStrips(), kMinSheetWidth});
     double end = -1;  // where the last upper number ends, in sheet pixels
     for (const DrawingItem& p : sheet.stripDrawing().items()) {

@@ -18,11 +18,20 @@ TEST(Commands, NoRunNestsInAnother) {
         QMetaObject::invokeMethod(&w.form, act, Qt::QueuedConnection);
         w.click("cmdZeigen");
     };
+    struct Shows : QObject {  // the patience box comes up for every run
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            count += e->type() == QEvent::Show;
+            return false;
+        }
+    } shows;
+    w.get("txtRechnung")->installEventFilter(&shows);
     during([&] {
         for (int k = 0; k < 3; ++k) {
             w.click("cmdWie");
         }
     });
+    EXPECT_EQ(shows.count, 2);
     const QString one = test::logOfRun("6", "10", "15", "200");
     EXPECT_EQ(w.text("txtLog"), "\n" + one + one);
     during([&] {

@@ -25,6 +25,9 @@ TEST(StartUp, FirstIdleState) {
     EXPECT_FALSE(w.get("txtRechnung")->isVisibleTo(&w.form));
     EXPECT_EQ(w.text("txtRechnung"), "Geduld bitte, Rechnu\nng läuft\n");
     EXPECT_EQ(w.get("txtPrüf")->toolTip(), "darzustellende Zahl wählen");
+    const auto bold = [&](const char* name) { return w.get(name)->font().bold(); };
+    EXPECT_EQ(std::tuple(bold("txtMarke(0)"), bold("txtLog"), bold("Label2(0)")),
+              std::tuple(true, false, false));
     EXPECT_EQ(QPointF(w.stamp(0).x(), w.stamp(2).x()), QPointF(6, 15));
     EXPECT_EQ(w.get<PictureBox>("picContainer")->childRect(w.chart()).x(), 16);
 
@@ -59,6 +62,7 @@ TEST(StartUp, ColoursAndPictures) {
         {"picCA", {3, 3}, QColor(255, 0, 0)},
         {"txtLog", {5, 300}, QColor(240, 240, 240)},
         {"txtPrüf", {3, 3}, Qt::white},
+        {"txtN", {5, 0}, Qt::black},  // a flat box's line
         {"txtPos", {3, 3}, QColor(224, 224, 224)},
         {"Label2(1)", {1, 1}, Qt::white}};
     for (const auto& [name, at, colour] : probes) {
