@@ -66,10 +66,7 @@ TEST(NumberText, SignedAndShortenedTexts) {
               " 16-3 0 2.5");
     EXPECT_EQ(signedNumberText(999999999999999) + signedNumberText(1e15), " 999999999999999 1e+15");
     EXPECT_EQ(shortenedForMessage("äöü😀\xC0\xAF", 4), "äöü😀…");
-    EXPECT_EQ(shortenedForMessage("\xC0\xAF"
-                                  "b",
-                                  1),
-              "\xC0\xAF…");
+    EXPECT_EQ(shortenedForMessage(std::string("\xC0\xAF") + 'b', 1), "\xC0\xAF…");
     EXPECT_EQ(shortenedForMessage("a\r\nb"), "a  b");
 }
 

