@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <cmath>
 
 #include "numbertext.h"
@@ -39,7 +40,7 @@ void Canvas::add(DrawingItem item) {
 }
 
 DrawingItem Canvas::pen(DrawingItem::Kind kind, QPointF p1, QPointF p2, const QColor& color) const {
-    DrawingItem item;
+    DrawingItem item = blank_;
     item.kind = kind;
     item.p1 = p1;
     item.p2 = p2;
@@ -73,10 +74,10 @@ void Canvas::print(std::initializer_list<PrintItem> items) {
                     : item.string;
     }
     const QFont f = font();
-    const QFontMetricsF metrics(f, target_.metricsDevice());
+    const double height = measure(f, text);
     if (!text.isEmpty()) {
         DrawingItem item = pen(DrawingItem::Kind::Text, {currentX_, currentY_}, {}, foreColor_);
-        item.textSize = {metrics.horizontalAdvance(text), metrics.height()};
+        item.textSize = {measured_.widths.value(text), height};
         item.text = std::move(text);
         item.font = f;
         add(std::move(item));
@@ -84,8 +85,20 @@ void Canvas::print(std::initializer_list<PrintItem> items) {
     const UserScale scale = target_.scale();
     currentX_ = scale.user().left();
     if (scale.pixelsPerUnitY() != 0) {
-        currentY_ += metrics.height() / scale.pixelsPerUnitY();
+        currentY_ += height / scale.pixelsPerUnitY();
     }
+}
+
+double Canvas::measure(const QFont& f, const QString& text) {
+    const QPaintDevice* device = target_.metricsDevice();
+    const int dpi = device != nullptr ? device->logicalDpiY() : 0;
+    if (f != measured_.font || dpi != measured_.dpi || measured_.widths.size() > kMostMeasured) {
+        measured_ = {f, dpi, QFontMetricsF(f, device).height(), {}};
+    }
+    if (!text.isEmpty() && !measured_.widths.contains(text)) {
+        measured_.widths.insert(text, QFontMetricsF(f, device).horizontalAdvance(text));
+    }
+    return measured_.height;
 }
 
 }  // namespace frankierung

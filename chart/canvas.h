@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <initializer_list>
 #include <optional>
@@ -80,6 +81,8 @@ private:
     [[nodiscard]] DrawingItem pen(DrawingItem::Kind kind, QPointF p1, QPointF p2,
                                   const QColor& color) const;
     void add(DrawingItem item);
+    // Measures the text (into measured_.widths) and answers the font's line height.
+    double measure(const QFont& f, const QString& text);
 
     Target& target_;
     int drawWidth_ = 1;
@@ -89,6 +92,16 @@ private:
     std::optional<double> points_;  // unset: as the target's font
     double currentX_ = 0, currentY_ = 0;
     DrawingItem::Mark mark_ = DrawingItem::Mark::Other;
+    // Copied for every item: a default font would be looked up under the application's lock.
+    DrawingItem blank_;
+    // Runs print the same axis numbers again; shaping them anew would be most of a run's cost.
+    static constexpr qsizetype kMostMeasured = 4096;
+    struct Measured {
+        QFont font;
+        int dpi = -1;
+        double height = 0;
+        QHash<QString, double> widths;
+    } measured_;
 };
 
 }  // namespace frankierung

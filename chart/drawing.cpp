@@ -10,6 +10,8 @@ namespace {
 // Eight amounts of the chart: a screen's visible part meets a handful of buckets.
 constexpr double kBucket = 8.0;
 constexpr long kMostBuckets = 16;
+// Items further out than this go to the wide list rather than stretch the bucket array.
+constexpr long kFarthestBucket = 1L << 20;
 
 long bucketOf(double x) {
     // Clamped, so that items far out or at infinity still have a bucket.
@@ -34,7 +36,29 @@ std::pair<double, double> extentOf(const DrawingItem& item) {
 }  // namespace
 
 void Drawing::clear() {
-    *this = Drawing();
+    // Capacity stays: the next run records as many items into the same buckets again.
+    items_.clear();
+    for (auto& indices : buckets_) {
+        indices.clear();
+    }
+    wide_.clear();
+    widestText_ = 0;
+    widestPen_ = 1;
+}
+
+std::vector<std::uint32_t>& Drawing::bucket(long b) {
+    if (buckets_.empty()) {
+        firstBucket_ = b;
+    }
+    if (b < firstBucket_) {
+        buckets_.insert(buckets_.begin(), static_cast<std::size_t>(firstBucket_ - b), {});
+        firstBucket_ = b;
+    }
+    const auto index = static_cast<std::size_t>(b - firstBucket_);
+    if (index >= buckets_.size()) {
+        buckets_.resize(index + 1);
+    }
+    return buckets_[index];
 }
 
 void Drawing::append(DrawingItem item) {
@@ -42,11 +66,11 @@ void Drawing::append(DrawingItem item) {
     const auto [left, right] = extentOf(item);
     const long first = bucketOf(left);
     const long last = bucketOf(right);
-    if (last - first >= kMostBuckets) {
+    if (last - first >= kMostBuckets || first < -kFarthestBucket || last > kFarthestBucket) {
         wide_.push_back(index);
     } else {
         for (long b = first; b <= last; ++b) {
-            buckets_[b].push_back(index);
+            bucket(b).push_back(index);
         }
     }
     widestText_ = std::max(widestText_, item.textSize.width());
@@ -55,13 +79,23 @@ void Drawing::append(DrawingItem item) {
 }
 
 std::vector<std::uint32_t> Drawing::near(double from, double to) const {
-    std::vector<std::uint32_t> found = wide_;
-    for (auto it = buckets_.lower_bound(bucketOf(from));
-         it != buckets_.end() && it->first <= bucketOf(to); ++it) {
-        found.insert(found.end(), it->second.begin(), it->second.end());
+    // Marked, then read in order: drawing order without sorting, each item once.
+    std::vector<bool> hit(items_.size());
+    for (const std::uint32_t i : wide_) {
+        hit[i] = true;
     }
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
+    const long last = std::min(bucketOf(to), firstBucket_ + std::ssize(buckets_) - 1);
+    for (long b = std::max(bucketOf(from), firstBucket_); b <= last; ++b) {
+        for (const std::uint32_t i : buckets_[static_cast<std::size_t>(b - firstBucket_)]) {
+            hit[i] = true;
+        }
+    }
+    std::vector<std::uint32_t> found;
+    for (std::uint32_t i = 0; i < hit.size(); ++i) {
+        if (hit[i]) {
+            found.push_back(i);
+        }
+    }
     return found;
 }
 

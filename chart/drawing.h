@@ -9,7 +9,6 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
 namespace frankierung {
@@ -53,7 +52,10 @@ public:
 
 private:
     std::vector<DrawingItem> items_;
-    std::map<long, std::vector<std::uint32_t>> buckets_;  // by x / kBucket
+    // The item indices by x / kBucket, from firstBucket_ on.
+    std::vector<std::uint32_t>& bucket(long b);
+    std::vector<std::vector<std::uint32_t>> buckets_;
+    long firstBucket_ = 0;
     std::vector<std::uint32_t> wide_;  // items across more buckets than are worth listing
     double widestText_ = 0;
     int widestPen_ = 1;

@@ -1,7 +1,6 @@
 #include "paint.h"
 
 #include <QPainter>
-#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -96,7 +95,7 @@ QRectF pixelBounds(const DrawingItem& item, const UserScale& scale) {
 }
 
 void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, const QRectF& exposed,
-           const QRegion* region) {
+           std::size_t firstItem) {
     // The part of the x axis in view, widened by what pens and texts reach beyond their place.
     const double sx = std::abs(scale.pixelsPerUnitX());
     if (sx == 0 || drawing.empty()) {
@@ -112,9 +111,7 @@ void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, co
     for (const std::uint32_t i :
          drawing.near(left - (drawing.widestText() + kTextBleed + pen) / sx, right + pen / sx)) {
         const DrawingItem& item = drawing.items()[i];
-        const QRectF bounds = pixelBounds(item, scale);
-        if (bounds.intersects(exposed) &&
-            (region == nullptr || region->intersects(bounds.toAlignedRect()))) {
+        if (i >= firstItem && pixelBounds(item, scale).intersects(exposed)) {
             paintItem(painter, item, scale, exposed);
         }
     }

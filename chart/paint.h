@@ -7,7 +7,6 @@
 #include "userscale.h"
 
 class QPainter;
-class QRegion;
 
 namespace frankierung {
 
@@ -15,9 +14,9 @@ namespace frankierung {
 // whole pixels, so that boxes sharing an edge in user units share it on screen.
 [[nodiscard]] QRectF pixelBounds(const DrawingItem& item, const UserScale& scale);
 
-// Paints the items that reach into `exposed` (pixels), and of those only the ones meeting
-// `region` when one is given. Boxes are cut to `exposed`, for paint devices that cannot clip.
+// Paints the items from index `firstItem` on that reach into `exposed` (pixels). Boxes are cut to
+// `exposed`, for paint devices that cannot clip.
 void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, const QRectF& exposed,
-           const QRegion* region = nullptr);
+           std::size_t firstItem = 0);
 
 }  // namespace frankierung

@@ -48,6 +48,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::setBackColor(const QColor& c) {
     backColor_ = c;
+    tiles_.clear();
     update();
 }
 
@@ -58,6 +59,7 @@ void PictureBox::setSunkenBorder(bool sunken) {
         borderFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
         borderFrame_->setFocusPolicy(Qt::NoFocus);
     }
+    tiles_.clear();
     relayoutChildren();
     update();
 }
@@ -76,6 +78,7 @@ void PictureBox::setPicture(const QString& svgResource, QSize logicalSize) {
     delete picture_;
     picture_ = new QSvgRenderer(svgResource, this);
     pictureSize_ = logicalSize;
+    tiles_.clear();
     update();
 }
 
@@ -88,6 +91,7 @@ void PictureBox::setScale(double left, double top, double width, double height) 
         return;
     }
     user_ = QRectF(left, top, width, height);
+    tiles_.clear();
     relayoutChildren();
     update();
 }
@@ -175,6 +179,7 @@ void PictureBox::added(const DrawingItem& item) {
 }
 
 void PictureBox::cleared() {
+    tiles_.clear();
     update();
     wholeBoxDirty_ = true;
 }
@@ -187,18 +192,29 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
     }
     const QRect inner = innerRect();
-    painter.setClipRect(inner, Qt::IntersectClip);
-    const QRectF picture(inner.topLeft(), QSizeF(pictureSize_));
-    if (picture_ != nullptr && picture_->isValid() && picture.intersects(event->rect())) {
-        picture_->render(&painter, picture);
+    const UserScale userScale = scale();
+    const auto paintArea = [&](QPainter& p, const QRect& area, std::size_t from) {
+        if (from == 0) {
+            p.fillRect(area, backColor_);
+            const QRectF picture(inner.topLeft(), QSizeF(pictureSize_));
+            if (picture_ != nullptr && picture_->isValid() && picture.intersects(area)) {
+                picture_->render(&p, picture);
+            }
+        }
+        paint(p, drawing_, userScale, area, from);
+    };
+    if (drawing_.empty()) {
+        // Nothing recorded to keep (a stamp's picture): painted in place, as it always was.
+        painter.setClipRect(inner, Qt::IntersectClip);
+        paintArea(painter, event->rect() & inner, 0);
+    } else {
+        tiles_.paint(painter, event->rect(), inner, devicePixelRatio(), drawing_.size(), paintArea);
     }
-    const QRegion& region = event->region();
-    paint(painter, drawing_, scale(), event->rect() & inner,
-          region.rectCount() > 1 ? &region : nullptr);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    tiles_.clear();
     relayoutChildren();
 }
 

@@ -14,6 +14,7 @@
 
 #include "canvas.h"
 #include "drawing.h"
+#include "tiles.h"
 #include "userscale.h"
 
 class QSvgRenderer;
@@ -92,6 +93,7 @@ private:
     Drawing drawing_;
     Canvas canvas_{*this};
     bool wholeBoxDirty_ = false;  // cleared, not yet painted
+    Tiles tiles_;
     QHash<const QWidget*, Placement> placements_;
 };
 

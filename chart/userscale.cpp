@@ -12,13 +12,6 @@ UserScale::UserScale(const QRectF& user, const QRectF& pixels, double sx, double
       sy_(sy),
       transform_(sx, 0, 0, sy, pixels.left() - user.left() * sx, pixels.top() - user.top() * sy) {}
 
-// Worked out as (user - left) * scale, not through the transform: edges that meet in user units
-// round to the same pixel.
-QPointF UserScale::toPixels(QPointF user) const {
-    return {pixels_.left() + (user.x() - user_.left()) * sx_,
-            pixels_.top() + (user.y() - user_.top()) * sy_};
-}
-
 UserScale UserScale::twips(const QRectF& pixels) {
     const QRectF user(0, 0, pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel);
     return {user, pixels, 1 / kTwipsPerPixel, 1 / kTwipsPerPixel};

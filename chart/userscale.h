@@ -23,7 +23,12 @@ public:
     [[nodiscard]] const QRectF& pixels() const { return pixels_; }
     // For the painter: user units to pixels.
     [[nodiscard]] const QTransform& transform() const { return transform_; }
-    [[nodiscard]] QPointF toPixels(QPointF user) const;
+    // Worked out as (user - left) * scale, not through the transform: edges that meet in user
+    // units round to the same pixel. Inline: painting maps every item in view.
+    [[nodiscard]] QPointF toPixels(QPointF user) const {
+        return {pixels_.left() + (user.x() - user_.left()) * sx_,
+                pixels_.top() + (user.y() - user_.top()) * sy_};
+    }
     [[nodiscard]] QRectF toPixels(const QRectF& user) const;
     // For the mouse; an area without extent maps every pixel to the user top-left corner.
     [[nodiscard]] QPointF toUser(QPointF pixels) const;

@@ -1,0 +1,60 @@
+#include "tiles.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace frankierung {
+
+namespace {
+
+int tileOf(int pixel, int size) {
+    return static_cast<int>(std::floor(static_cast<double>(pixel) / size));
+}
+
+quint64 keyOf(int tx, int ty) {
+    return (static_cast<quint64>(static_cast<quint32>(tx)) << 32) | static_cast<quint32>(ty);
+}
+
+}  // namespace
+
+void Tiles::paint(QPainter& painter, const QRect& exposed, const QRect& inner, qreal pixelRatio,
+                  std::size_t items, const PaintArea& paintArea) {
+    if (pixelRatio != ratio_) {
+        clear();
+        ratio_ = pixelRatio;
+    }
+    const QRect area = exposed & inner;
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    for (int ty = tileOf(area.top(), kSize); ty <= tileOf(area.bottom(), kSize); ++ty) {
+        for (int tx = tileOf(area.left(), kSize); tx <= tileOf(area.right(), kSize); ++tx) {
+            const QRect rect(tx * kSize, ty * kSize, kSize, kSize);
+            Tile* tile = tiles_.object(keyOf(tx, ty));
+            if (tile == nullptr) {
+                tile = new Tile{QPixmap(rect.size() * pixelRatio)};
+                tile->pixmap.setDevicePixelRatio(pixelRatio);
+                const auto kilobytes = static_cast<qsizetype>(tile->pixmap.width()) *
+                                       tile->pixmap.height() * tile->pixmap.depth() / 8 / 1024;
+                if (!tiles_.insert(keyOf(tx, ty), tile, kilobytes)) {
+                    tile = nullptr;  // deleted by the cache: too large to keep
+                }
+            }
+            if (tile == nullptr) {
+                paintArea(painter, rect & area, 0);
+                continue;
+            }
+            if (!tile->painted || tile->items < items) {
+                QPainter p(&tile->pixmap);
+                p.translate(-rect.topLeft());
+                p.setClipRect(rect & inner);
+                paintArea(p, rect & inner, tile->painted ? tile->items : 0);
+                tile->painted = true;
+                tile->items = items;
+            }
+            painter.drawPixmap(rect.topLeft(), tile->pixmap);
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace frankierung
