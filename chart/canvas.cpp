@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <algorithm>
 #include <cmath>
 
 #include "numbertext.h"
@@ -74,10 +75,10 @@ void Canvas::print(std::initializer_list<PrintItem> items) {
                     : item.string;
     }
     const QFont f = font();
-    const double height = measure(f, text);
+    const QSizeF size = measure(f, text);
     if (!text.isEmpty()) {
         DrawingItem item = pen(DrawingItem::Kind::Text, {currentX_, currentY_}, {}, foreColor_);
-        item.textSize = {measured_.widths.value(text), height};
+        item.textSize = size;
         item.text = std::move(text);
         item.font = f;
         add(std::move(item));
@@ -85,20 +86,32 @@ void Canvas::print(std::initializer_list<PrintItem> items) {
     const UserScale scale = target_.scale();
     currentX_ = scale.user().left();
     if (scale.pixelsPerUnitY() != 0) {
-        currentY_ += height / scale.pixelsPerUnitY();
+        currentY_ += size.height() / scale.pixelsPerUnitY();
     }
 }
 
-double Canvas::measure(const QFont& f, const QString& text) {
+QSizeF Canvas::measure(const QFont& f, const QString& text) {
     const QPaintDevice* device = target_.metricsDevice();
     const int dpi = device != nullptr ? device->logicalDpiY() : 0;
-    if (f != measured_.font || dpi != measured_.dpi || measured_.widths.size() > kMostMeasured) {
-        measured_ = {f, dpi, QFontMetricsF(f, device).height(), {}};
+    auto known = std::find_if(measured_.begin(), measured_.end(),
+                              [&](const Measured& m) { return m.dpi == dpi && m.font == f; });
+    if (known == measured_.end() || known->widths.size() > kMostMeasured) {
+        if (known != measured_.end()) {
+            measured_.erase(known);
+        } else if (measured_.size() == kMostFonts) {
+            measured_.erase(measured_.begin());
+        }
+        measured_.push_back({f, dpi, QFontMetricsF(f, device).height(), {}});
+        known = measured_.end() - 1;
     }
-    if (!text.isEmpty() && !measured_.widths.contains(text)) {
-        measured_.widths.insert(text, QFontMetricsF(f, device).horizontalAdvance(text));
+    if (text.isEmpty()) {
+        return {0, known->height};
     }
-    return measured_.height;
+    auto width = known->widths.constFind(text);
+    if (width == known->widths.constEnd()) {
+        width = known->widths.insert(text, QFontMetricsF(f, device).horizontalAdvance(text));
+    }
+    return {*width, known->height};
 }
 
 }  // namespace frankierung

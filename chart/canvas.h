@@ -8,6 +8,7 @@
 #include <QString>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "drawing.h"
 #include "userscale.h"
@@ -81,8 +82,8 @@ private:
     [[nodiscard]] DrawingItem pen(DrawingItem::Kind kind, QPointF p1, QPointF p2,
                                   const QColor& color) const;
     void add(DrawingItem item);
-    // Measures the text (into measured_.widths) and answers the font's line height.
-    double measure(const QFont& f, const QString& text);
+    // The text's advance and the font's line height on the target's device.
+    QSizeF measure(const QFont& f, const QString& text);
 
     Target& target_;
     int drawWidth_ = 1;
@@ -94,14 +95,17 @@ private:
     DrawingItem::Mark mark_ = DrawingItem::Mark::Other;
     // Copied for every item: a default font would be looked up under the application's lock.
     DrawingItem blank_;
-    // Runs print the same axis numbers again; shaping them anew would be most of a run's cost.
+    // Runs print the same axis numbers again, in a few fonts; shaping them anew would be most of
+    // a run's cost.
+    static constexpr std::size_t kMostFonts = 8;
     static constexpr qsizetype kMostMeasured = 4096;
     struct Measured {
         QFont font;
         int dpi = -1;
         double height = 0;
         QHash<QString, double> widths;
-    } measured_;
+    };
+    std::vector<Measured> measured_;
 };
 
 }  // namespace frankierung
