@@ -32,8 +32,8 @@ private:
         std::size_t items = 0;  // the drawing's items painted into it
     };
 
-    // Recently used tiles, at most about 32 MB of them (cost in kilobytes): four screens.
-    QCache<quint64, Tile> tiles_{32 * 1024};
+    // Recently used tiles, at most about 16 MB of them (cost in kilobytes): two full-HD screens.
+    QCache<quint64, Tile> tiles_{16 * 1024};
     qreal ratio_ = 0;
 };
 
