@@ -1,6 +1,7 @@
 #include "tiles.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace frankierung {
@@ -23,6 +24,12 @@ void Tiles::paint(QPainter& painter, const QRect& exposed, const QRect& inner, q
         clear();
         ratio_ = pixelRatio;
     }
+    // A repaint of the whole box must never evict its own tiles.
+    const auto tileKilobytes = static_cast<qsizetype>(std::ceil(kSize * pixelRatio)) *
+                               static_cast<qsizetype>(std::ceil(kSize * pixelRatio)) * 4 / 1024;
+    const qsizetype tilesInBox =
+        static_cast<qsizetype>(inner.width() / kSize + 2) * (inner.height() / kSize + 2);
+    tiles_.setMaxCost(std::max(kLeastKilobytes, 2 * tilesInBox * tileKilobytes));
     const QRect area = exposed & inner;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);

@@ -32,8 +32,9 @@ private:
         std::size_t items = 0;  // the drawing's items painted into it
     };
 
-    // Recently used tiles, at most about 16 MB of them (cost in kilobytes): two full-HD screens.
-    QCache<quint64, Tile> tiles_{16 * 1024};
+    // Recently used tiles (cost in kilobytes): two full-HD screens, or twice the box when larger.
+    static constexpr qsizetype kLeastKilobytes = 16 * 1024;
+    QCache<quint64, Tile> tiles_{kLeastKilobytes};
     qreal ratio_ = 0;
 };
 
