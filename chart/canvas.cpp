@@ -95,14 +95,14 @@ QSizeF Canvas::measure(const QFont& f, const QString& text) {
     const int dpi = device != nullptr ? device->logicalDpiY() : 0;
     auto known = std::find_if(measured_.begin(), measured_.end(),
                               [&](const Measured& m) { return m.dpi == dpi && m.font == f; });
-    if (known == measured_.end() || known->widths.size() > kMostMeasured) {
-        if (known != measured_.end()) {
-            measured_.erase(known);
-        } else if (measured_.size() == kMostFonts) {
+    if (known == measured_.end()) {
+        if (measured_.size() == kMostFonts) {
             measured_.erase(measured_.begin());
         }
         measured_.push_back({f, dpi, QFontMetricsF(f, device).height(), {}});
         known = measured_.end() - 1;
+    } else if (known->widths.size() > kMostMeasured) {
+        known->widths.clear();  // a bound on memory only: the widths are measured again
     }
     if (text.isEmpty()) {
         return {0, known->height};

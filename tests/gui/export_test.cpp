@@ -137,8 +137,12 @@ TEST(Export, RefusesAndWritesNothing) {
     const Args onADirectory{"-o", dir.filePath("sub.svg").toStdString(), "6", "10", "15"};
     EXPECT_NE(runChartExport(onADirectory).err.find("kann nicht geschrieben werden"),
               std::string::npos);
+    QFile file(dir.filePath("datei"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const Args underAFile{"-o", dir.filePath("datei/x.png").toStdString(), "6", "10", "15"};
+    EXPECT_NE(runChartExport(underAFile).err.find("gibt es nicht"), std::string::npos);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList("sub.svg"));
+              QStringList({"datei", "sub.svg"}));
 }
 
 // A name that is not UTF-8 keeps its bytes; vector formats have no pixel limit; on the narrowest
