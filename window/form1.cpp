@@ -67,8 +67,10 @@ Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     area->setObjectName(QStringLiteral("Form1.client"));
     setCentralWidget(area);
     buildMenus();
+    // Built back to front: where controls overlap (the legend over the scrolled chart, a later
+    // stamp over an earlier one, the patience box over the stamp's value), the later one lies in
+    // front.
     buildFrame();
-    stackControls();
     buildTabOrder();
     connectParts();
     hint_->watch(*this);
@@ -144,27 +146,6 @@ void Form1::buildFrame() {
                               .board = *board_,
                               .window = *this},
                              this);
-}
-
-void Form1::stackControls() {
-    // Within each container the control named first lies in front.
-    const QString groups[] = {
-        QStringLiteral("txtPos cmdLoeschen cmdWie txtN txtPrüf txtLog hscn picLegende picGraph"),
-        QStringLiteral("frmABC Image1"),
-        QStringLiteral(
-            "StartBC StartABC StartCA StartAB cmdMarkeMinus(2) cmdMarkeplus(2) cmdMarkeMinus(1) "
-            "cmdMarkeplus(1) cmdMarkeMinus(0) cmdMarkeplus(0) cmdCls picCA picBC picAB cmdZeigen "
-            "txtMarke(0) txtMarke(1) txtMarke(2) Label1(6) Label1(5) Label1(4) Label1(0) "
-            "Label1(3) Label1(2) Label1(1)"),
-        QStringLiteral("Picture1(2) Picture1(1) Picture1(0)"),
-        QStringLiteral("txtRechnung Label2(2)"),
-    };
-    for (const QString& group : groups) {
-        const QStringList names = group.split(QLatin1Char(' '));
-        for (auto it = names.crbegin(); it != names.crend(); ++it) {
-            control(*it)->raise();
-        }
-    }
 }
 
 void Form1::buildTabOrder() {

@@ -72,7 +72,6 @@ private:
     void buildMenus();
     void buildFrame();
     void connectParts();
-    void stackControls();
     void buildTabOrder();
     // The control of that object name; there is exactly one.
     [[nodiscard]] QWidget* control(const QString& name) const;

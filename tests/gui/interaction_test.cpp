@@ -237,6 +237,9 @@ TEST(Scrolling, TheBarSlidesTheChartToItsEnd) {
         scroll->setValue(value);
         EXPECT_EQ(container->childRect(w.chart()).x(), left);
         EXPECT_EQ(w.form.childAt(w.chart()->mapTo(&w.form, w.pixel({amount, 18}))), w.chart());
+        // The chart slides beneath the legend, never over it.
+        QWidget* legend = w.get("picLegende");
+        EXPECT_EQ(w.form.childAt(legend->mapTo(&w.form, QPoint(8, legend->height() - 8))), legend);
     }
     scroll->setValue(0);
     scroll->triggerAction(QAbstractSlider::SliderPageStepAdd);

@@ -21,7 +21,8 @@ TEST(StartUp, FirstIdleState) {
         EXPECT_EQ(w.text(name), text) << name;
     }
     EXPECT_EQ(w.text("txtLog"), ".\n" + test::logOfRun("6", "10", "15", "200"));
-    EXPECT_EQ(w.form.windowTitle(), "Frankierungsproblem mit 3 Marken:     N = xA + yB + zC");
+    EXPECT_EQ(w.form.objectName() + ": " + w.form.windowTitle(),
+              "Form1: Frankierungsproblem mit 3 Marken:     N = xA + yB + zC");
     EXPECT_FALSE(w.get("txtRechnung")->isVisibleTo(&w.form));
     EXPECT_EQ(w.text("txtRechnung"), "Geduld bitte, Rechnu\nng läuft\n");
     EXPECT_EQ(w.get("txtPrüf")->toolTip(), "darzustellende Zahl wählen");
