@@ -90,7 +90,6 @@ void Form1::cmdZeichnen_Click() {
 void Form1::cmdInfo_Click() {
     QMessageBox box(QMessageBox::Information, tr("Programmiert von"),
                     QStringLiteral("Orvandel\nKestrelhaus"), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("infoMessage"));
     box.exec();
 }
 
