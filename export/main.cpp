@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "appstart.h"
-#include "translations.h"
 #include "commandline.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
     // Past a file-size limit (ulimit -f) the write then fails with a message instead of the

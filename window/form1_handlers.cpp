@@ -156,9 +156,6 @@ void Form1::Picture1_MouseDown(int Index) {
 }
 
 void Form1::picGraph_DragOver(int sourceIndex, float X, float Y) {
-    if (sourceIndex < 0 || sourceIndex >= 3) {
-        return;
-    }
     // Runs txtMarke_Change, which puts the picture at the whole amount ...
     stamps_->setText(sourceIndex, QString::fromStdString(
                                       plainNumberText(static_cast<std::int64_t>(amountUnder(X)))));

@@ -89,9 +89,7 @@ void HintLine::watch(const QWidget& window) {
     // The pair panels write their own lines; the rest have no hint at all.
     for (const char* name : {"Label2(0)", "Label2(1)", "Label2(2)", "picAB", "picBC", "picCA",
                              "cmdCls", "txtRechnung"}) {
-        auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
-        keepMovesOff(control);
-        keepMovesOff(mouseTarget(control));
+        keepMovesOff(mouseTarget(window.findChild<QWidget*>(QString::fromLatin1(name))));
     }
 }
 

@@ -95,10 +95,18 @@ TEST(Export, VectorFormatsAreWellFormed) {
     QXmlStreamReader xml(svg.bytes());
     ASSERT_TRUE(xml.readNextStartElement());
     EXPECT_EQ(xml.name(), QString("svg"));
+    // SVG cannot clip: no circle may stand over the label column or beyond the sheet.
+    const ChartSheet sheet({{"6", "10", "15"}, defaultStrips(), kDefaultSheetWidth});
+    int circles = 0;
     while (!xml.atEnd()) {
-        xml.readNext();
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QString("circle")) {
+            const double cx = xml.attributes().value("cx").toDouble();
+            EXPECT_TRUE(cx > sheet.toSheet(0, {0, 0}).x() && cx < sheet.size().width()) << cx;
+            ++circles;
+        }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(circles, 1000);
     Exported pdf("BLATT.PDF", {"6", "10", "15"});
     EXPECT_TRUE(pdf.bytes().startsWith("%PDF-") && pdf.bytes().trimmed().endsWith("%%EOF"));
 }
@@ -161,6 +169,8 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
     };
     EXPECT_EQ(label(narrow), label(broad));
     EXPECT_LE(narrow.toSheet(0, {0, 0}).x(), kMinSheetWidth / 2);
+    EXPECT_EQ(std::pair(defaultStrips().front(), defaultStrips().back()),
+              std::pair(std::pair(0, 100), std::pair(900, 1000)));
     const ChartSheet sheet({{"6", "10", "15"}, defaultStrips(), kMinSheetWidth});
     double end = -1;  // where the last upper number ends, in sheet pixels
     for (const DrawingItem& p : sheet.stripDrawing().items()) {
@@ -169,6 +179,13 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
             end = sheet.toSheet(0, p.p1).x() + p.textSize.width();
         }
     }
+    QStringList numbers;  // on a sheet this narrow every 200th
+    const ChartSheet whole({{"6", "10", "15"}, {{0, 1000}}, 300});
+    for (const DrawingItem& p : whole.stripDrawing().items()) {
+        numbers << (p.kind == DrawingItem::Kind::Text && p.p1.y() < 5 ? p.text.trimmed() : "");
+    }
+    numbers.removeAll("");
+    EXPECT_EQ(numbers.join(' '), "0 200 400 600 800 1000");
 }
 
 }  // namespace

@@ -164,6 +164,8 @@ TEST(ChartMouse, PointPickAndDrawNotes) {
                                         .arg(amount < 0 ? "" : " ")
                                         .arg(amount));
     }
+    const QCursor pointer = w.chart()->cursor();  // pointing with the middle of its squares
+    EXPECT_EQ(pointer.hotSpot() * 2, QPoint(pointer.pixmap().width(), pointer.pixmap().height()));
     // Any button draws; the chart keeps the mouse while it is held, also below its edge.
     const QImage clean = w.chart()->grab().toImage();
     const std::size_t before = w.drawing().size();

@@ -26,9 +26,15 @@ TEST(StartUp, FirstIdleState) {
     EXPECT_FALSE(w.get("txtRechnung")->isVisibleTo(&w.form));
     EXPECT_EQ(w.text("txtRechnung"), "Geduld bitte, Rechnu\nng läuft\n");
     EXPECT_EQ(w.get("txtPrüf")->toolTip(), "darzustellende Zahl wählen");
-    const auto bold = [&](const char* name) { return w.get(name)->font().bold(); };
-    EXPECT_EQ(std::tuple(bold("txtMarke(0)"), bold("txtLog"), bold("Label2(0)")),
-              std::tuple(true, false, false));
+    // Type as designed; at this size no caption has to shrink.
+    const auto type = [&](const char* name) {
+        return std::pair(w.get(name)->font().pointSizeF(), w.get(name)->font().bold());
+    };
+    using Types = std::vector<std::pair<double, bool>>;
+    EXPECT_EQ(
+        Types({type("txtMarke(0)"), type("txtLog"), type("Label2(0)"), type("txtPos"),
+               type("Label1(6)"), type("cmdWie")}),
+        (Types{{14.25, true}, {9.75, false}, {9.75, false}, {12, true}, {12, false}, {9, false}}));
     EXPECT_EQ(QPointF(w.stamp(0).x(), w.stamp(2).x()), QPointF(6, 15));
     EXPECT_EQ(w.get<PictureBox>("picContainer")->childRect(w.chart()).x(), 16);
 
@@ -60,6 +66,7 @@ TEST(StartUp, ColoursAndPictures) {
         {"picLegende", {3, 200}, QColor(192, 192, 192)},
         {"picContainer", {-3, 10}, QColor(192, 192, 192)},
         {"picAB", {3, 3}, Qt::black},
+        {"picBC", {3, 3}, QColor(0, 0, 192)},
         {"picCA", {3, 3}, QColor(255, 0, 0)},
         {"txtLog", {5, 300}, QColor(240, 240, 240)},
         {"txtPrüf", {3, 3}, Qt::white},
@@ -112,6 +119,8 @@ TEST(StartUp, FocusAndScreenReaders) {
         QTest::mouseClick(edit != nullptr ? edit->viewport() : w.get(box), Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), box);
     }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // the log passes Tab on
+    EXPECT_NE(QApplication::focusWidget()->objectName(), "txtLog");
     // Descriptions carry tooltip and hint; the chart's tells what a run found.
     EXPECT_EQ(w.get("txtMarke(1)")->accessibleDescription(), "Markenwert eingeben. Wert eingeben");
     EXPECT_EQ(w.get("txtLog")->accessibleDescription(), "Beispiele für Zahldarstellungen");
