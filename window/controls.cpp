@@ -61,7 +61,6 @@ QSize captionRoom(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        option.text = button->text();
         return button->style()
             ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
             .size();

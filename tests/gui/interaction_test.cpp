@@ -99,7 +99,7 @@ TEST(PairPanels, HoverShowsDivisorMultipleAndBoundOrWhatIsWrong) {
         {"6", "3.5", "3", "0", "picAB", "ggT = 2,  kgV = 12,  S((AB),C) = 2"},
         {"181", "182", "2", " 32580", "picAB", "ggT = 1,  kgV = 32942,  S((AB),C) = 32580"},
         {"6", "10", "-20", " 16", "picAB", "ggT = 2,  kgV = 30,  S((AB),C) =-5"},
-        {"6.5", "10", "15", "0", "picAB", "A: „6.5“ ist keine ganze Zahl" + tail},
+        {"0.5", "10", "15", "0", "picAB", "A: „0.5“ ist keine ganze Zahl" + tail},
         {"abc", "10", "15", "0", "picAB", "A: „abc“ ist keine Zahl" + tail},
         {"-6", "", "15", "0", "picAB", "A: „-6“ ist zu klein" + tail},
         {"6", "", "15", "0", "picAB", "B ist leer" + tail},
