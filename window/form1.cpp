@@ -64,7 +64,6 @@ Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(tr("Frankierungsproblem mit 3 Marken:     N = xA + yB + zC"));
     setWindowIcon(makeWindowIcon());
     auto* area = new FormArea(this);
-    area->setObjectName(QStringLiteral("Form1.client"));
     setCentralWidget(area);
     buildMenus();
     // Built back to front: where controls overlap (the legend over the scrolled chart, a later
