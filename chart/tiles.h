@@ -33,7 +33,7 @@ private:
     };
 
     // Recently used tiles (cost in kilobytes): two full-HD screens, or twice the box when larger.
-    static constexpr qsizetype kLeastKilobytes = 16 * 1024;
+    static constexpr qsizetype kLeastKilobytes = qsizetype{16} * 1024;
     QCache<quint64, Tile> tiles_{kLeastKilobytes};
     qreal ratio_ = 0;
 };
