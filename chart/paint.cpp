@@ -108,11 +108,21 @@ void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, co
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const std::uint32_t i :
-         drawing.near(left - (drawing.widestText() + kTextBleed + pen) / sx, right + pen / sx)) {
+    const auto paintIfExposed = [&](std::size_t i) {
         const DrawingItem& item = drawing.items()[i];
-        if (i >= firstItem && pixelBounds(item, scale).intersects(exposed)) {
+        if (pixelBounds(item, scale).intersects(exposed)) {
             paintItem(painter, item, scale, exposed);
+        }
+    };
+    if (firstItem > 0) {
+        // Catching up with what was drawn since (a note's segments): few items, no index needed.
+        for (std::size_t i = firstItem; i < drawing.size(); ++i) {
+            paintIfExposed(i);
+        }
+    } else {
+        for (const std::uint32_t i : drawing.near(
+                 left - (drawing.widestText() + kTextBleed + pen) / sx, right + pen / sx)) {
+            paintIfExposed(i);
         }
     }
     painter.restore();
