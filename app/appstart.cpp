@@ -49,10 +49,13 @@ void endOnDisplayFailure(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
+QString stampName(int index) {
+    return QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(index)));
+}
+
 QString refusalText(const StampRefusal& refusal) {
     return Texts::tr("Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.")
-        .arg(QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(refusal.box))),
-             QString::fromStdString(refusal.text))
+        .arg(stampName(refusal.box), QString::fromStdString(refusal.text))
         .arg(kLargestStamp);
 }
 
@@ -65,8 +68,8 @@ QString helpPointer(const QStringList& args) {
     return Texts::tr("Hilfe: %1 --help\n").arg(program);
 }
 
-std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
-                                                   const QStringList& args) {
+std::optional<ProgramOutcome> answerCommandLine(QCommandLineParser& parser,
+                                                const QStringList& args) {
     parser.addHelpOption();
     parser.addVersionOption();
     if (!parser.parse(args)) {
@@ -77,17 +80,17 @@ std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
             message = Texts::tr("Unbekannte Option: %1%2")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
         }
-        return CommandLineAnswer{1, {}, message + u'\n' + helpPointer(args)};
+        return ProgramOutcome{1, {}, (message + u'\n' + helpPointer(args)).toStdString()};
     }
     if (parser.isSet(QStringLiteral("help-all"))) {
         parser.process(args);  // prints the help with Qt's own options and ends the program
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        return CommandLineAnswer{0, parser.helpText(), {}};
+        return ProgramOutcome{0, parser.helpText().toStdString(), {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         const QString program = QFileInfo(args.value(0)).fileName();
-        return CommandLineAnswer{0, program + u' ' + projectVersion() + u'\n', {}};
+        return ProgramOutcome{0, (program + u' ' + projectVersion() + u'\n').toStdString(), {}};
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "outcome.h"
 #include "survey.h"
 
 class QCommandLineParser;
@@ -19,22 +20,19 @@ void useOffscreenWithoutDisplay();
 // "MS Sans Serif", which fontconfig would otherwise replace by some other sans serif.
 void setUpDesignLook();
 
+// "A", "B", "C": the name of stamp value 0, 1, 2.
+[[nodiscard]] QString stampName(int index);
+
 // The sentence for stamp values a run refuses.
 [[nodiscard]] QString refusalText(const StampRefusal& refusal);
 
 // The project's version, as CMake's project() states it.
 [[nodiscard]] QString projectVersion();
 
-struct CommandLineAnswer {
-    int exitCode = 0;
-    QString out;
-    QString err;
-};
-
 // Parses args (the program's name first) with the help and version options added. Help, version
 // and parse errors get their whole answer; nothing when the program should go on.
-[[nodiscard]] std::optional<CommandLineAnswer> answerCommandLine(QCommandLineParser& parser,
-                                                                 const QStringList& args);
+[[nodiscard]] std::optional<ProgramOutcome> answerCommandLine(QCommandLineParser& parser,
+                                                              const QStringList& args);
 // The one line after an error that points to the help.
 [[nodiscard]] QString helpPointer(const QStringList& args);
 

@@ -24,8 +24,7 @@ struct Screen {
         window.resize(1862, 1000);
         chart->setGeometry(298, 0, 29700, 1000);
         chart->setScaleCorners(-3, 0, 1000, 20);
-        chart->setFont(QFont(QStringLiteral("Times New Roman")));
-        chart->canvas().setFontSize(10);
+        chart->setFont(frankierung::chartFont());
         window.show();
         settle();
     }
@@ -76,10 +75,11 @@ void BM_NoteSegment(benchmark::State& state) {
     Screen screen;
     screen.run();
     Screen::settle();
-    screen.chart->canvas().setForeColor(QColor(0, 0, 128));
+    frankierung::Canvas notes = screen.chart->newCanvas();
+    notes.setPenColor(QColor(0, 0, 128));
     double x = 10;
     for (auto _ : state) {
-        screen.chart->canvas().line(x, 8, x + 0.05, 8.2);
+        notes.line(x, 8, x + 0.05, 8.2);
         x += 0.05;
         if (x > 40) {
             x = 10;
@@ -93,10 +93,11 @@ void BM_NoteSegmentPainted(benchmark::State& state) {
     Screen screen;
     screen.run();
     Screen::settle();
-    screen.chart->canvas().setForeColor(QColor(0, 0, 128));
+    frankierung::Canvas notes = screen.chart->newCanvas();
+    notes.setPenColor(QColor(0, 0, 128));
     double x = 10;
     for (auto _ : state) {
-        screen.chart->canvas().line(x, 8, x + 0.05, 8.2);
+        notes.line(x, 8, x + 0.05, 8.2);
         QApplication::processEvents();
         x += 0.05;
         if (x > 40) {

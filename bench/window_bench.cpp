@@ -2,6 +2,7 @@
 // 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step and a repaint after a
 // long lesson of notes, the memory the running window holds, and the time to its first chart.
 #include <benchmark/benchmark.h>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,11 +17,13 @@
 #include <sstream>
 
 #include "appstart.h"
-#include "form1.h"
+#include "mainwindow.h"
+#include "picturebox.h"
 
 namespace {
 
-using frankierung::Form1;
+using frankierung::MainWindow;
+using frankierung::PictureBox;
 
 // Seconds since this process started, from the kernel's own record (10 ms resolution).
 double secondsSinceProcessStart() {
@@ -50,9 +53,10 @@ double peakMegabytes() {
     return 0;
 }
 
-// The window at 1920 x 1080, started, shown and painted; its controls by their names.
+// The window at 1920 x 1080, started, shown and painted; its controls by their names, used with
+// real mouse events.
 struct Window {
-    Form1 form{QRect(0, 0, 1920, 1080)};
+    MainWindow form{QRect(0, 0, 1920, 1080)};
     Window() {
         form.show();
         (void)QTest::qWaitForWindowExposed(&form);
@@ -66,17 +70,27 @@ struct Window {
         get<QLineEdit>("txtMarke(1)")->setText(QString::fromUtf8(b));
         get<QLineEdit>("txtMarke(2)")->setText(QString::fromUtf8(c));
     }
+    void click(const char* name) { get<QAbstractButton>(name)->click(); }
+    // A point of the chart, in its units, as a pixel of the chart box.
+    QPoint pixel(double x, double y) {
+        return get<PictureBox>("picGraph")->scale().toPixels({x, y}).toPoint();
+    }
+    // The mouse on the chart; a move reaches it only where the pointer goes somewhere new.
+    void press(double x, double y) {
+        QTest::mousePress(get("picGraph"), Qt::LeftButton, {}, pixel(x, y));
+    }
+    void move(double x, double y) { QTest::mouseMove(get("picGraph"), pixel(x, y)); }
+    void release() { QTest::mouseRelease(get("picGraph"), Qt::LeftButton); }
     // A class scribbling for a lesson: zig-zag notes over the whole chart below its rows.
     void scribble(int segments) {
-        form.picGraph_MouseDown(0.0F, 16.0F);
+        press(0, 16);
         for (int k = 1; k <= segments; ++k) {
-            form.picGraph_MouseMove(static_cast<float>(k) * 1000.0F / static_cast<float>(segments),
-                                    16.0F + static_cast<float>(k % 7) * 0.5F);
+            move(k * 1000.0 / segments, 16 + (k % 7) * 0.5);
             if (k % 500 == 0) {
                 QApplication::processEvents();
             }
         }
-        form.picGraph_MouseUp();
+        release();
         QApplication::processEvents();
     }
 };
@@ -95,10 +109,10 @@ void zeigen(benchmark::State& state, const char* a, const char* b, const char* c
     for (auto _ : state) {
         // The repaint of the last run and the log's growth are not this run's cost.
         state.PauseTiming();
-        w.form.cmdLoeschen_Click();
+        w.click("cmdLoeschen");
         QApplication::processEvents();
         state.ResumeTiming();
-        w.form.cmdZeigen_Click();
+        w.click("cmdZeigen");
     }
 }
 BENCHMARK_CAPTURE(zeigen, 6_10_15, "6", "10", "15")->Unit(benchmark::kMillisecond);
@@ -122,34 +136,39 @@ void paintVisible(benchmark::State& state, Window& w) {
 void paintVisibleChart(benchmark::State& state) {
     Window& w = shared();
     w.setStamps("6", "10", "15");
-    w.form.cmdZeigen_Click();
+    w.click("cmdZeigen");
     paintVisible(state, w);
 }
 BENCHMARK(paintVisibleChart)->Unit(benchmark::kMillisecond);
 
-// One mouse move while a note is drawn: the handler and the repaint of what it touched.
+// One mouse move while a note is drawn: the segment and the repaint of what it touched.
 void noteSegment(benchmark::State& state) {
     Window& w = shared();
-    w.form.picGraph_MouseDown(5.0F, 14.0F);
-    float x = 5.0F;
+    w.press(5, 14);
+    double x = 5;
     for (auto _ : state) {
-        x = x < 30.0F ? x + 0.25F : 5.0F;
-        w.form.picGraph_MouseMove(x, 14.0F + 0.5F * std::sin(x));
+        x = x < 30 ? x + 0.25 : 5;
+        w.move(x, 14 + 0.5 * std::sin(x));
         QApplication::processEvents();
     }
-    w.form.picGraph_MouseUp();
+    w.release();
 }
 BENCHMARK(noteSegment)->Unit(benchmark::kMicrosecond);
 
-// One step of dragging a stamp along the chart: its value, its picture, and the repaint.
+// One step of dragging a stamp along the chart: its value, its picture, and the repaint. Leftwards,
+// so that the pointer is over the free chart, not over the stamp that follows it.
 void dragStep(benchmark::State& state) {
     Window& w = shared();
-    float x = 5.0F;
+    QWidget* stamp = w.get("Picture1(1)");
+    QWidget* chart = w.get("picGraph");
+    QTest::mousePress(stamp, Qt::LeftButton, {}, QPoint(5, 5));
+    double x = 30;
     for (auto _ : state) {
-        x = x < 30.0F ? x + 0.25F : 5.0F;
-        w.form.picGraph_DragOver(1, x, 3.0F);
+        x = x > 5 ? x - 0.25 : 30;
+        QTest::mouseMove(stamp, stamp->mapFrom(chart, w.pixel(x, 3)));
         QApplication::processEvents();
     }
+    QTest::mouseRelease(stamp, Qt::LeftButton);
 }
 BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
 
@@ -157,8 +176,10 @@ BENCHMARK(dragStep)->Unit(benchmark::kMicrosecond);
 void pairPanelHover(benchmark::State& state) {
     Window& w = shared();
     w.setStamps("32767", "32766", "15");
+    QWidget* panel = w.get("picAB");
+    int k = 0;
     for (auto _ : state) {
-        w.form.picAB_MouseMove();
+        QTest::mouseMove(panel, QPoint(5 + ++k % 2, 5));
     }
     w.setStamps("6", "10", "15");
 }

@@ -26,11 +26,9 @@ void Canvas::setFontSize(double points) {
     }
 }
 
-void Canvas::cls() {
+void Canvas::clear() {
     target_.mutableDrawing().clear();
-    const QRectF user = target_.scale().user();
-    currentX_ = user.left();
-    currentY_ = user.top();
+    printPosition_ = target_.scale().user().topLeft();
     target_.cleared();
 }
 
@@ -46,14 +44,13 @@ DrawingItem Canvas::pen(DrawingItem::Kind kind, QPointF p1, QPointF p2, const QC
     item.p1 = p1;
     item.p2 = p2;
     item.color = color;
-    item.penWidth = drawWidth_;
+    item.penWidth = penWidth_;
     return item;
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2) {
-    add(pen(DrawingItem::Kind::Line, {x1, y1}, {x2, y2}, foreColor_));
-    currentX_ = x2;
-    currentY_ = y2;
+    add(pen(DrawingItem::Kind::Line, {x1, y1}, {x2, y2}, penColor_));
+    printPosition_ = {x2, y2};
 }
 
 void Canvas::box(double x1, double y1, double x2, double y2, const QColor& color) {
@@ -61,7 +58,7 @@ void Canvas::box(double x1, double y1, double x2, double y2, const QColor& color
 }
 
 void Canvas::circle(double cx, double cy, double radius) {
-    DrawingItem item = pen(DrawingItem::Kind::Circle, {cx, cy}, {}, foreColor_);
+    DrawingItem item = pen(DrawingItem::Kind::Circle, {cx, cy}, {}, penColor_);
     item.radius = radius;
     item.fill = fillColor_;
     add(std::move(item));
@@ -77,16 +74,16 @@ void Canvas::print(std::initializer_list<PrintItem> items) {
     const QFont f = font();
     const QSizeF size = measure(f, text);
     if (!text.isEmpty()) {
-        DrawingItem item = pen(DrawingItem::Kind::Text, {currentX_, currentY_}, {}, foreColor_);
+        DrawingItem item = pen(DrawingItem::Kind::Text, printPosition_, {}, penColor_);
         item.textSize = size;
         item.text = std::move(text);
         item.font = f;
         add(std::move(item));
     }
     const UserScale scale = target_.scale();
-    currentX_ = scale.user().left();
+    printPosition_.rx() = scale.user().left();
     if (scale.pixelsPerUnitY() != 0) {
-        currentY_ += size.height() / scale.pixelsPerUnitY();
+        printPosition_.ry() += size.height() / scale.pixelsPerUnitY();
     }
 }
 

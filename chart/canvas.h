@@ -1,5 +1,6 @@
 // The drawing calls of a picture box: pen, fill, font and print position are state, and every
-// line, box, circle or print only appends an item in user units to a drawing.
+// line, box, circle or print only appends an item in user units to a drawing. Each drawer keeps
+// its own canvas, so no drawer depends on the state another one left.
 #pragma once
 
 #include <QColor>
@@ -44,24 +45,18 @@ public:
 
     explicit Canvas(Target& target) : target_(target) {}
 
-    void setDrawWidth(int px) { drawWidth_ = px; }
-    [[nodiscard]] int drawWidth() const { return drawWidth_; }
-    void setForeColor(const QColor& c) { foreColor_ = c; }
-    [[nodiscard]] QColor foreColor() const { return foreColor_; }
+    void setPenWidth(int px) { penWidth_ = px; }
+    void setPenColor(const QColor& c) { penColor_ = c; }
     void setFillColor(const QColor& c) { fillColor_ = c; }
-    void setFontBold(bool bold) { bold_ = bold; }
-    [[nodiscard]] bool fontBold() const { return font().bold(); }
+    void setBold(bool bold) { bold_ = bold; }
     void setFontSize(double points);
-    [[nodiscard]] double fontSize() const { return font().pointSizeF(); }
-    void setCurrentX(double x) { currentX_ = x; }
-    void setCurrentY(double y) { currentY_ = y; }
-    [[nodiscard]] double currentX() const { return currentX_; }
-    [[nodiscard]] double currentY() const { return currentY_; }
+    // Where the next print starts: its text's top-left corner, in user units.
+    void setPrintPosition(QPointF at) { printPosition_ = at; }
     // What the items drawn from now on are.
     void setMark(DrawingItem::Mark mark) { mark_ = mark; }
 
     // Erases the drawing; the print position goes to the top-left corner.
-    void cls();
+    void clear();
     // In the pen colour and width; afterwards the print position is (x2, y2).
     void line(double x1, double y1, double x2, double y2);
     // Outline and filling in one colour.
@@ -86,12 +81,12 @@ private:
     QSizeF measure(const QFont& f, const QString& text);
 
     Target& target_;
-    int drawWidth_ = 1;
-    QColor foreColor_{0, 0, 0};
+    int penWidth_ = 1;
+    QColor penColor_{0, 0, 0};
     QColor fillColor_{240, 240, 240};
     std::optional<bool> bold_;      // unset: as the target's font
     std::optional<double> points_;  // unset: as the target's font
-    double currentX_ = 0, currentY_ = 0;
+    QPointF printPosition_;
     DrawingItem::Mark mark_ = DrawingItem::Mark::Other;
     // Copied for every item: a default font would be looked up under the application's lock.
     DrawingItem blank_;

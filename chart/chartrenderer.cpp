@@ -6,6 +6,7 @@
 
 #include "canvas.h"
 #include "chartlayout.h"
+#include "fonts.h"
 #include "palette.h"
 
 namespace frankierung {
@@ -24,10 +25,12 @@ const layout::Row& geometryOf(Row row) {
     return layout::kRows.at(static_cast<std::size_t>(row) - 1);
 }
 
-void printLabel(Canvas& c, Row row, std::initializer_list<PrintItem> items) {
+// Bold, in the colour given; afterwards the canvas draws the row's marks.
+void printLabel(Canvas& c, Row row, const QColor& color, std::initializer_list<PrintItem> items) {
     c.setMark(Mark::RowLabel);
-    c.setCurrentX(layout::kLabelX);
-    c.setCurrentY(geometryOf(row).labelY);
+    c.setBold(true);
+    c.setPenColor(color);
+    c.setPrintPosition({layout::kLabelX, geometryOf(row).labelY});
     c.print(items);
     c.setMark(Mark::Row);
 }
@@ -35,16 +38,16 @@ void printLabel(Canvas& c, Row row, std::initializer_list<PrintItem> items) {
 }  // namespace
 
 QFont chartFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(15.75);
-    return font;
+    return timesFont(15.75);
 }
 
 void ChartRenderer::runStarted() {
     Canvas& c = chart_;
-    c.cls();
+    c.clear();
     c.setMark(Mark::Scale);
-    c.setDrawWidth(1);
+    c.setFontSize(kRunPoints);
+    c.setBold(false);
+    c.setPenWidth(1);
     c.box(0, layout::kStripsTop, layout::kRight, layout::kUpperStripBottom, palette::white);
     c.box(0, layout::kLowerStripTop, layout::kRight, layout::kStripsBottom, palette::white);
     c.box(layout::kLabelStripLeft, layout::kStripsTop, layout::kLabelStripRight,
@@ -52,20 +55,18 @@ void ChartRenderer::runStarted() {
 
     for (int i = 0; i <= kSurveyEnd; ++i) {
         const double x = i;
-        c.setForeColor(palette::grey);
+        c.setPenColor(palette::grey);
         c.line(x, layout::kTickTop, x, layout::kTickBottom);
         if (i % 5 != 0) {
             continue;
         }
         const bool tens = i % 10 == 0;
-        c.setForeColor(tens ? palette::black : palette::grey);
-        c.setFontBold(tens);
+        c.setPenColor(tens ? palette::black : palette::grey);
+        c.setBold(tens);
         c.line(x, layout::kLongTickTop, x, layout::kLongTickBottom);
-        // The line left the print position's x at i.
-        c.setCurrentY(layout::kLongTickTop);
+        c.setPrintPosition({x, layout::kLongTickTop});
         c.print({PrintItem::number(x)});
-        c.setCurrentX(x);
-        c.setCurrentY(layout::kTickBottom);
+        c.setPrintPosition({x, layout::kTickBottom});
         c.print({PrintItem::number(x)});
     }
     c.setMark(Mark::Row);
@@ -77,7 +78,7 @@ void ChartRenderer::singleRow(Row row, Amount value, std::span<const Amount> mar
     if (r >= kColors.size()) {
         return;
     }
-    printLabel(chart_, row, {PrintItem::number(static_cast<double>(value))});
+    printLabel(chart_, row, palette::black, {PrintItem::number(static_cast<double>(value))});
     const double top = geometryOf(row).markY;
     for (const Amount k : marks) {  // 0, v, 2v, ... up to kSurveyEnd
         const auto x = static_cast<double>(k);
@@ -85,21 +86,15 @@ void ChartRenderer::singleRow(Row row, Amount value, std::span<const Amount> mar
     }
 }
 
-void ChartRenderer::pairRowsStarting() {
-    chart_.setDrawWidth(2);
-    chart_.setForeColor(palette::black);
-}
-
 void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*boundText*/,
                             std::span<const Amount> marks) {
-    if (row == Row::BC) {
-        chart_.setForeColor(palette::blue);
-    } else if (row == Row::CA) {
-        chart_.setForeColor(palette::green);
-    } else if (row != Row::AB) {
+    static constexpr std::array<QColor, 3> kColors{palette::black, palette::blue, palette::green};
+    const std::size_t pair = pairIndex(row);
+    if (pair >= kColors.size()) {
         return;
     }
-    printLabel(chart_, row,
+    chart_.setPenWidth(2);
+    printLabel(chart_, row, kColors.at(pair),
                {PrintItem::number(static_cast<double>(p)), PrintItem::text(QStringLiteral(",")),
                 PrintItem::number(static_cast<double>(q))});
     // A repeated sum would paint the same circle over itself, and sums beyond the right edge
@@ -115,12 +110,14 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
 }
 
 void ChartRenderer::tripleStarting() {
-    printLabel(chart_, Row::ABC, {PrintItem::text(QLatin1Char(' ') + Texts::tr("alle"))});
-    chart_.setForeColor(palette::yellow);
+    // In the last pair's colour.
+    printLabel(chart_, Row::ABC, palette::green,
+               {PrintItem::text(QLatin1Char(' ') + Texts::tr("alle"))});
 }
 
 void ChartRenderer::tripleRow(std::span<const Amount> reachable) {
-    chart_.setDrawWidth(2);
+    chart_.setPenWidth(2);
+    chart_.setPenColor(palette::yellow);
     for (const Amount n : reachable) {
         const auto x = static_cast<double>(n);
         chart_.box(x, layout::kAllBoxBottom, x + 1, layout::kAllBoxTop, palette::blue);

@@ -9,17 +9,18 @@ namespace frankierung {
 
 class Canvas;
 
-// The chart's design font; start-up sets its size to 10 points, in which every run prints.
+// The chart's design font, and the size every run prints in.
 [[nodiscard]] QFont chartFont();
+inline constexpr double kRunPoints = 10;
 
 class ChartRenderer final : public SurveySink {
 public:
     explicit ChartRenderer(Canvas& chart) : chart_(chart) {}
 
-    // Clears the chart and draws the white strips, the tick lines and the amounts.
+    // Clears the chart and draws the white strips, the tick lines and the amounts. Every step
+    // sets the pen, fill and font it draws with.
     void runStarted() override;
     void singleRow(Row row, Amount value, std::span<const Amount> marks) override;
-    void pairRowsStarting() override;
     void pairRow(Row row, Amount p, Amount q, const std::string& boundText,
                  std::span<const Amount> marks) override;
     void tripleStarting() override;

@@ -1,4 +1,5 @@
-// The colours of the classic 16-colour palette that the chart uses, by their palette number.
+// The colours of the classic 16-colour palette that the chart uses, by their palette number, and
+// the chart's ground.
 #pragma once
 
 #include <QColor>
@@ -12,5 +13,8 @@ inline constexpr QColor cyan{0, 128, 128};     // 3
 inline constexpr QColor grey{128, 128, 128};   // 8
 inline constexpr QColor yellow{255, 255, 0};   // 14
 inline constexpr QColor white{255, 255, 255};  // 15
+
+// The chart's ground, and the face of the window's panels and buttons.
+inline constexpr QColor ground{224, 224, 224};
 
 }  // namespace frankierung::palette

@@ -46,8 +46,8 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void PictureBox::setBackColor(const QColor& c) {
-    backColor_ = c;
+void PictureBox::setBackgroundColor(const QColor& c) {
+    background_ = c;
     tiles_.clear();
     update();
 }
@@ -187,7 +187,7 @@ void PictureBox::cleared() {
 void PictureBox::paintEvent(QPaintEvent* event) {
     wholeBoxDirty_ = false;
     QPainter painter(this);
-    painter.fillRect(event->rect(), backColor_);
+    painter.fillRect(event->rect(), background_);
     if (sunken_) {
         qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
     }
@@ -195,7 +195,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const UserScale userScale = scale();
     const auto paintArea = [&](QPainter& p, const QRect& area, std::size_t from) {
         if (from == 0) {
-            p.fillRect(area, backColor_);
+            p.fillRect(area, background_);
             const QRectF picture(inner.topLeft(), QSizeF(pictureSize_));
             if (picture_ != nullptr && picture_->isValid() && picture.intersects(area)) {
                 picture_->render(&p, picture);

@@ -14,6 +14,7 @@
 
 #include "canvas.h"
 #include "drawing.h"
+#include "palette.h"
 #include "tiles.h"
 #include "userscale.h"
 
@@ -26,8 +27,8 @@ class PictureBox : public QWidget, private Canvas::Target {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setBackColor(const QColor& c);
-    [[nodiscard]] QColor backColor() const { return backColor_; }
+    void setBackgroundColor(const QColor& c);
+    [[nodiscard]] QColor backgroundColor() const { return background_; }
     void setSunkenBorder(bool sunken);  // the standard sunken 3-D border, 2 px each side
     // An SVG resource shown at the given logical size from the inner top-left corner.
     void setPicture(const QString& svgResource, QSize logicalSize);
@@ -48,8 +49,10 @@ public:
     // pixel size. A child never placed is read from where it stands.
     [[nodiscard]] QRectF childRect(const QWidget* child) const;
 
-    // What is drawn, and the calls that draw into it.
+    // What is drawn, and the calls that draw into it. A drawer with a pen of its own (the notes on
+    // the chart) takes a canvas of its own on the same drawing.
     [[nodiscard]] Canvas& canvas() { return canvas_; }
+    [[nodiscard]] Canvas newCanvas() { return Canvas(*this); }
     [[nodiscard]] const Drawing& drawing() const { return drawing_; }
 
 signals:
@@ -82,7 +85,7 @@ private:
     void added(const DrawingItem& item) override;
     void cleared() override;
 
-    QColor backColor_{224, 224, 224};
+    QColor background_ = palette::ground;
     bool sunken_ = false;
     // Children are clipped to the whole box, border included; this frame lies over them so the
     // border stays visible where a wide child (the chart) runs beneath it.

@@ -6,11 +6,7 @@ UserScale::UserScale(const QRectF& user, const QRectF& pixels)
     : UserScale(user, pixels, pixels.width() / user.width(), pixels.height() / user.height()) {}
 
 UserScale::UserScale(const QRectF& user, const QRectF& pixels, double sx, double sy)
-    : user_(user),
-      pixels_(pixels),
-      sx_(sx),
-      sy_(sy),
-      transform_(sx, 0, 0, sy, pixels.left() - user.left() * sx, pixels.top() - user.top() * sy) {}
+    : user_(user), pixels_(pixels), sx_(sx), sy_(sy) {}
 
 UserScale UserScale::twips(const QRectF& pixels) {
     const QRectF user(0, 0, pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel);

@@ -3,7 +3,6 @@
 
 #include <QPointF>
 #include <QRectF>
-#include <QTransform>
 
 namespace frankierung {
 
@@ -21,9 +20,7 @@ public:
 
     [[nodiscard]] const QRectF& user() const { return user_; }
     [[nodiscard]] const QRectF& pixels() const { return pixels_; }
-    // For the painter: user units to pixels.
-    [[nodiscard]] const QTransform& transform() const { return transform_; }
-    // Worked out as (user - left) * scale, not through the transform: edges that meet in user
+    // Worked out as (user - left) * scale, not through a matrix: edges that meet in user
     // units round to the same pixel. Inline: painting maps every item in view.
     [[nodiscard]] QPointF toPixels(QPointF user) const {
         return {pixels_.left() + (user.x() - user_.left()) * sx_,
@@ -42,7 +39,6 @@ private:
     QRectF pixels_;
     double sx_ = 0;
     double sy_ = 0;
-    QTransform transform_;
 };
 
 }  // namespace frankierung

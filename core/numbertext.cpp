@@ -215,6 +215,14 @@ std::string plainNumberText(std::int64_t value) {
     return std::to_string(value);
 }
 
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string shortenedForMessage(std::string_view text, std::size_t maxChars) {
     std::string out;
     std::size_t chars = 0;

@@ -28,6 +28,9 @@ namespace frankierung {
 // "16", "-3": a whole number without a leading blank.
 [[nodiscard]] std::string plainNumberText(std::int64_t value);
 
+// The text without the blanks around it.
+[[nodiscard]] std::string_view trimBlanks(std::string_view text);
+
 // A text shortened for a message: at most maxChars characters (UTF-8 aware), line breaks and
 // other control characters shown as blanks, "…" where it was cut.
 [[nodiscard]] std::string shortenedForMessage(std::string_view text, std::size_t maxChars = 20);

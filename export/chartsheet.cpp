@@ -10,6 +10,7 @@
 #include "chartlayout.h"
 #include "chartrenderer.h"
 #include "paint.h"
+#include "palette.h"
 
 namespace frankierung {
 
@@ -26,8 +27,6 @@ constexpr double kMinPixelsPerY = 32.0;
 // need that much room to stay apart.
 constexpr double kYPerX = 1.5;
 constexpr double kSheetHeight = layout::kSheetBottom - layout::kSheetTop;
-// The chart's ground, as in the window.
-constexpr QColor kGround(224, 224, 224);
 
 // A drawing of its own, measured as the screen measures; its scale only moves the print
 // position, which the rendering sets before every print.
@@ -86,8 +85,6 @@ std::vector<std::pair<int, int>> defaultStrips() {
 ChartSheet::ChartSheet(SheetOptions options) : options_(std::move(options)) {
     SheetTarget target(run_);
     Canvas canvas(target);
-    canvas.setFontSize(10);
-    canvas.setDrawWidth(2);
     TextBoxes boxes(options_.stamps, "0");
     Refusal refusal;
     ChartRenderer renderer(canvas);
@@ -159,7 +156,7 @@ void ChartSheet::paint(QPainter& painter, bool deviceClips) const {
         const Drawing& drawing = piece % 2 == 0 ? run_ : strips_;
         painter.save();
         painter.setClipRect(rect);
-        painter.fillRect(rect, kGround);
+        painter.fillRect(rect, palette::ground);
         if (deviceClips) {
             frankierung::paint(painter, drawing, scale, rect);
         } else {

@@ -109,8 +109,8 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
         kMaxSheetWidth,
         kDefaultSheetWidth};
     parser.addOptions({output, from.option, to.option, width.option});
-    if (const auto answer = answerCommandLine(parser, list)) {
-        return {answer->exitCode, answer->out.toStdString(), answer->err.toStdString()};
+    if (auto answer = answerCommandLine(parser, list)) {
+        return *answer;
     }
     for (Bounded* b : {&from, &to, &width}) {
         if (const auto message = readBounded(parser, *b)) {

@@ -17,7 +17,7 @@ namespace frankierung {
 [[nodiscard]] QString shownName(const QByteArray& path);
 
 // Writes bytes to a new file beside path and renames it over path: a failure leaves any old
-// file as it was and no new file behind. On failure the German message.
+// file as it was and no new file behind. On failure the message why.
 [[nodiscard]] std::optional<QString> replaceFile(const QByteArray& path, const QByteArray& bytes);
 
 }  // namespace frankierung

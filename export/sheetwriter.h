@@ -18,7 +18,7 @@ enum class SheetFormat { Png, Svg, Pdf };
 [[nodiscard]] QByteArray encodeSheet(const ChartSheet& sheet, SheetFormat format);
 
 // Writes the sheet to path (its bytes as given, whatever their encoding) in the given format.
-// On failure the German message, and any old file stays as it was.
+// On failure the message why, and any old file stays as it was.
 [[nodiscard]] std::optional<QString> writeSheet(const ChartSheet& sheet, const QByteArray& path,
                                                 SheetFormat format);
 

@@ -216,73 +216,6 @@ tion running
     </message>
 </context>
 <context>
-    <name>frankierung::Form1</name>
-    <message>
-        <source>Frankierungsproblem mit 3 Marken:     N = xA + yB + zC</source>
-        <translation>Postage problem with 3 stamps:     N = xA + yB + zC</translation>
-    </message>
-    <message>
-        <source>Programm beenden</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Tafel wischen</source>
-        <translation>Wipe board</translation>
-    </message>
-    <message>
-        <source>Alles</source>
-        <translation>Everything</translation>
-    </message>
-    <message>
-        <source>Notizen</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Hauptbereich</source>
-        <translation>Main area</translation>
-    </message>
-    <message>
-        <source>Legende und Eingabebereich</source>
-        <translation>Legend and input area</translation>
-    </message>
-    <message>
-        <source>Posthorn</source>
-        <translation>Post horn</translation>
-    </message>
-    <message>
-        <source>Markenwerte und Grenzen</source>
-        <translation>Stamp values and bounds</translation>
-    </message>
-    <message>
-        <source>zeigen</source>
-        <translation>show</translation>
-    </message>
-    <message>
-        <source>zeigen: Graphik aufbauen, Grenzen berechnen</source>
-        <translation>show: draw the chart, work out the bounds</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>clear</translation>
-    </message>
-    <message>
-        <source>Graphik und Protokoll löschen</source>
-        <translation>Clear chart and log</translation>
-    </message>
-    <message>
-        <source>Programmiert von</source>
-        <translation>Programmed by</translation>
-    </message>
-    <message>
-        <source>  (Auswahl zur Darstellung durch Anklicken)</source>
-        <translation>  (click to choose it for representing)</translation>
-    </message>
-</context>
-<context>
     <name>frankierung::HintLine</name>
     <message>
         <source>Wert - 1</source>
@@ -370,6 +303,73 @@ tion running
     <message>
         <source>Darstellungen anzeigen</source>
         <translation>Show representations</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::MainWindow</name>
+    <message>
+        <source>Frankierungsproblem mit 3 Marken:     N = xA + yB + zC</source>
+        <translation>Postage problem with 3 stamps:     N = xA + yB + zC</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Tafel wischen</source>
+        <translation>Wipe board</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>Everything</translation>
+    </message>
+    <message>
+        <source>Notizen</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Hauptbereich</source>
+        <translation>Main area</translation>
+    </message>
+    <message>
+        <source>Legende und Eingabebereich</source>
+        <translation>Legend and input area</translation>
+    </message>
+    <message>
+        <source>Posthorn</source>
+        <translation>Post horn</translation>
+    </message>
+    <message>
+        <source>Markenwerte und Grenzen</source>
+        <translation>Stamp values and bounds</translation>
+    </message>
+    <message>
+        <source>zeigen</source>
+        <translation>show</translation>
+    </message>
+    <message>
+        <source>zeigen: Graphik aufbauen, Grenzen berechnen</source>
+        <translation>show: draw the chart, work out the bounds</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>Graphik und Protokoll löschen</source>
+        <translation>Clear chart and log</translation>
+    </message>
+    <message>
+        <source>Programmiert von</source>
+        <translation>Programmed by</translation>
+    </message>
+    <message>
+        <source>  (Auswahl zur Darstellung durch Anklicken)</source>
+        <translation>  (click to choose it for representing)</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include "gaps.h"
 #include "hintline.h"
+#include "numbertext.h"
 
 namespace frankierung {
 
@@ -24,8 +25,9 @@ QString joinSentences(const QString& first, const QString& second) {
 }
 
 // The bound boxes right-align their numbers with a leading space; spoken, it is noise.
-QString trimmed(const std::string& text) {
-    return QString::fromStdString(text).trimmed();
+QString spoken(const std::string& text) {
+    const std::string_view kept = trimBlanks(text);
+    return QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size()));
 }
 
 }  // namespace
@@ -70,8 +72,8 @@ void AccessibleSummary::tripleBound(const std::string& text) {
 QString AccessibleSummary::text() const {
     QString s = tr("Markenwerte %1, %2 und %3. ").arg(values_[0]).arg(values_[1]).arg(values_[2]);
     s += tr("Stabil ab: A, B %1; B, C %2; C, A %3. ")
-             .arg(trimmed(pairBounds_[0]), trimmed(pairBounds_[1]), trimmed(pairBounds_[2]));
-    const QString bound = trimmed(tripleBound_);
+             .arg(spoken(pairBounds_[0]), spoken(pairBounds_[1]), spoken(pairBounds_[2]));
+    const QString bound = spoken(tripleBound_);
     if (bound == QLatin1String("?")) {
         s +=
             tr("Keine Grenze bis 1000 sicher, ab der jede Zahl mit allen drei Werten "

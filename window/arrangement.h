@@ -13,8 +13,8 @@ struct UnitPoint {
     float left = 0, top = 0;
 };
 
-// A coordinate system given by its top-left corner and its extent.
-struct UnitScale {
+// A box's coordinate system, given by its top-left corner and its extent in its own units.
+struct CoordinateSystem {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
@@ -24,21 +24,20 @@ struct SizeTwips {
 
 struct Arrangement {
     UnitRect container;  // window twips, relative to the client area
-    UnitScale containerScale;
+    CoordinateSystem containerSystem;
     // In container units.
     UnitRect legend;
     UnitRect chart;  // left as at scroll position 0
     UnitRect scrollBar;
-    UnitRect txtN;
-    UnitRect txtPruef;
-    UnitRect cmdWie;
-    UnitRect cmdLoeschen;
-    UnitRect txtLog;
-    UnitRect txtPos;
-    UnitScale legendScale;
+    UnitRect amountCaption;  // "N ="
+    UnitRect amount;
+    UnitRect listButton;      // "Darstellung"
+    UnitRect clearLogButton;  // "X"
+    UnitRect log;
+    UnitRect hintLine;
+    CoordinateSystem legendSystem;
     // The chart's system as two corners: (x1, y1) top-left, (x2, y2) bottom-right.
     float chartX1 = 0, chartY1 = 0, chartX2 = 0, chartY2 = 0;
-    int chartDrawWidth = 1;
     // In legend units; their sizes stay as designed.
     UnitPoint frame;
     UnitPoint image;

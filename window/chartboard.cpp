@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "appstart.h"
 #include "chartrenderer.h"
 #include "design.h"
 #include "numbertext.h"
@@ -30,10 +31,6 @@ double chartUnits(double value) {
     return static_cast<double>(static_cast<float>(value));
 }
 
-QString stampName(int i) {
-    return QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(i)));
-}
-
 }  // namespace
 
 ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
@@ -50,6 +47,10 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         emit moved(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
     });
     connect(chart_, &PictureBox::mouseReleased, this, &ChartBoard::released);
+    notes_.emplace(chart_->newCanvas());
+    notes_->setMark(DrawingItem::Mark::Note);
+    notes_->setPenColor(kNoteColor);
+    notes_->setPenWidth(2);
 
     scrollBar_ = new QScrollBar(Qt::Horizontal, container);
     describe(scrollBar_, QStringLiteral("hscn"), tr("Bildlauf des Diagramms"));
@@ -63,8 +64,8 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     // Without tracking the value changes when the thumb is released; while it is dragged the
     // chart follows the thumb's position.
     scrollBar_->setTracking(false);
-    connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::scrolled);
-    connect(scrollBar_, &QScrollBar::sliderMoved, this, &ChartBoard::scrolling);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::followScrollBar);
+    connect(scrollBar_, &QScrollBar::sliderMoved, this, &ChartBoard::followScrollBar);
 
     const double tops[3] = {60, 0, 120};
     const double valueLefts[3] = {840, 900, 840};
@@ -85,8 +86,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         // The box reports user units; the drag works in the stamp's own pixels.
         connect(stamp, &PictureBox::mousePressed, this,
                 [this, i, stamp](QPointF pos, Qt::MouseButtons) {
-                    dragGrip_ = stamp->scale().toPixels(pos);
-                    emit stampPressed(i);
+                    beginStampDrag(i, stamp->scale().toPixels(pos));
                 });
         connect(stamp, &PictureBox::mouseMoved, this,
                 [this, i, stamp](QPointF pos, Qt::MouseButtons buttons) {
@@ -139,7 +139,6 @@ void ChartBoard::arrange(const Arrangement& a, bool first) {
     container_->placeChild(chart_, left, a.chart.top, a.chart.width, a.chart.height);
     chart_->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
     if (first) {
-        chart_->canvas().setDrawWidth(a.chartDrawWidth);  // later it is the drawing's state
         for (std::size_t i = 0; i < stamps_.size(); ++i) {
             const QPointF user =
                 chart_->scale().toUser(stampPixels[i] + QPointF(chart_->innerRect().topLeft()));
@@ -152,15 +151,13 @@ void ChartBoard::arrange(const Arrangement& a, bool first) {
 
 void ChartBoard::startNote(float x, float y) {
     noting_ = true;
-    chart_->canvas().setForeColor(kNoteColor);
     lastX_ = x;
     lastY_ = y;
 }
 
 void ChartBoard::continueNote(float x, float y) {
     if (noting_) {
-        // The pen width is whatever the last rendering left.
-        chart_->canvas().line(lastX_, lastY_, x, y);
+        notes_->line(lastX_, lastY_, x, y);
         lastX_ = x;
         lastY_ = y;
     }
@@ -182,14 +179,12 @@ void ChartBoard::printGuide(int rightEdge) {
         {2, 19,
          tr("Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf 'zeigen' klicken.")},
     };
-    Canvas& canvas = chart_->canvas();
-    // On a small screen the lines take a smaller type, so that they end before the log. Bold
-    // stays on as the rendering left it.
+    // On a small screen the lines take a smaller type, so that they end before the log.
     const double right = rightEdge - chart_->x();
     const auto fit = [&](double points) {
         QFont font = chart_->font();
         font.setPointSizeF(points);
-        font.setBold(canvas.fontBold());
+        font.setBold(true);
         const QFontMetricsF metrics(font, chart_);
         return std::all_of(std::begin(lines), std::end(lines), [&](const Line& l) {
             return chart_->scale().toPixels({l.x, 0}).x() + metrics.horizontalAdvance(l.text) <=
@@ -200,15 +195,14 @@ void ChartBoard::printGuide(int rightEdge) {
     while (points - 0.25 >= kSmallestCaptionPoints && !fit(points)) {
         points -= 0.25;
     }
-    const double runPoints = canvas.fontSize();
+    Canvas canvas = chart_->newCanvas();
     canvas.setFontSize(points);
+    canvas.setBold(true);
     for (const Line& l : lines) {
-        canvas.setForeColor(l.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
-        canvas.setCurrentX(l.x);
-        canvas.setCurrentY(l.y);
+        canvas.setPenColor(l.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));
+        canvas.setPrintPosition({l.x, l.y});
         canvas.print(l.text);
     }
-    canvas.setFontSize(runPoints);
 }
 
 void ChartBoard::showStampValue(int index, const QString& text) {
@@ -221,9 +215,10 @@ void ChartBoard::placeStamp(int index, float x, float y) {
     chart_->placeChildAt(stamps_.at(static_cast<std::size_t>(index)), x, y);
 }
 
-void ChartBoard::beginStampDrag(int index) {
+void ChartBoard::beginStampDrag(int index, QPointF grip) {
     PictureBox* stamp = stamps_.at(static_cast<std::size_t>(index));
     dragIndex_ = index;
+    dragGrip_ = grip;
     dragFeedback_->setPixmap(stamp->grab());
     dragFeedback_->resize(stamp->size());
     dragFeedback_->move(window_->mapFromGlobal(stamp->mapToGlobal(QPoint(0, 0))));

@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QPointF>
 #include <array>
+#include <optional>
 
 #include "arrangement.h"
+#include "canvas.h"
 
 class QLabel;
 class QScrollBar;
@@ -15,7 +17,6 @@ class QWidget;
 
 namespace frankierung {
 
-class Canvas;
 class PictureBox;
 
 class ChartBoard final : public QObject {
@@ -27,42 +28,43 @@ public:
 
     // Runs draw on the chart, and screen readers read it.
     [[nodiscard]] PictureBox* chart() const { return chart_; }
+    // The canvas runs draw with; the notes and the guide have their own.
     [[nodiscard]] Canvas& canvas() const;
 
-    // The first arrangement gives the chart its system and pen width; the stamps keep their
-    // place on screen. Later ones keep the scroll position and the stamps' places in chart units.
+    // The first arrangement gives the chart its system; the stamps keep their place on screen.
+    // Later ones keep the scroll position and the stamps' places in chart units.
     void arrange(const Arrangement& a, bool first);
 
-    // A note in note blue, from where the mouse went down to each place it moves to.
+    // A note in note blue, 2 pixels wide, from where the mouse went down to each place it moves
+    // to.
     void startNote(float x, float y);
     void continueNote(float x, float y);  // nothing without a note started
     void endNote();
 
-    // The lines under the rows that explain them, in type small enough to end before rightEdge
-    // (the container's pixels). The font size is kept for the runs.
+    // The lines under the rows that explain them, bold, in type small enough to end before
+    // rightEdge (the container's pixels).
     void printGuide(int rightEdge);
 
     // Its value label reads text + "c"; its left edge stands at the value, off the chart when
     // that is not a finite number of chart units.
     void showStampValue(int index, const QString& text);
     void placeStamp(int index, float x, float y);
-    // The translucent copy of the stamp shows where it stands; it follows the held pointer.
-    void beginStampDrag(int index);
     void setPatienceVisible(bool visible);  // "Geduld bitte, Rechnung läuft"
     // The chart's left edge where the scroll bar's thumb says, also while it is dragged.
     void followScrollBar();
 
 signals:
+    // In chart units, for any button.
     void pressed(float x, float y);
     void moved(float x, float y);
     void released();
-    void stampPressed(int index);
-    // Only over the free chart: not over a stamp, nor anything else lying on the chart.
+    // A stamp dragged by hand, only over the free chart: not over a stamp, nor anything else
+    // lying on the chart.
     void stampDraggedOver(int index, float x, float y);
-    void scrolled();   // the value changed: a click, a key, the thumb released
-    void scrolling();  // the thumb dragged
 
 private:
+    // The translucent copy of the stamp shows where it stands; it follows the held pointer.
+    void beginStampDrag(int index, QPointF grip);
     void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
     void stampReleased(int index);
 
@@ -74,6 +76,7 @@ private:
     std::array<QLabel*, 3> values_{};
     QWidget* patience_;
 
+    std::optional<Canvas> notes_;
     bool noting_ = false;
     float lastX_ = 0;
     float lastY_ = 0;

@@ -25,13 +25,6 @@ QRect twipsRect(double left, double top, double width, double height) {
     return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
 }
 
-QFont designFont(const QString& family, double points, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
-
 namespace {
 
 // The colour role a kind of control paints with: text boxes their base, buttons their face,
@@ -180,13 +173,9 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QTextEdit(parent) {
 }
 
 void MultiLineTextBox::setFlat(bool flat) {
-    flat_ = flat;
     setFrameStyle(flat ? QFrame::Box | QFrame::Plain : QFrame::StyledPanel | QFrame::Sunken);
     setLineWidth(1);
 }
-
-CommandButton::CommandButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {}
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent) {}
 

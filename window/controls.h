@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTextEdit>
 
+#include "fonts.h"
 #include "userscale.h"
 
 namespace frankierung {
@@ -20,8 +21,6 @@ namespace frankierung {
 [[nodiscard]] int twipsToPixels(double twips);
 // Edges are rounded, not the width, so adjacent controls stay adjacent.
 [[nodiscard]] QRect twipsRect(double left, double top, double width, double height);
-
-[[nodiscard]] QFont designFont(const QString& family, double points, bool bold = false);
 
 // The ground of the control: its base for text boxes, the face for buttons, else its window.
 void setBackground(QWidget* widget, const QColor& color);
@@ -44,7 +43,6 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr);
     void setFlat(bool flat);
-    [[nodiscard]] bool isFlat() const { return flat_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,16 +57,6 @@ class MultiLineTextBox : public QTextEdit {
 public:
     explicit MultiLineTextBox(QWidget* parent = nullptr);
     void setFlat(bool flat);
-    [[nodiscard]] bool isFlat() const { return flat_; }
-
-private:
-    bool flat_ = false;
-};
-
-class CommandButton : public QPushButton {
-    Q_OBJECT
-public:
-    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
 };
 
 // Shows an SVG at a fixed logical size, rendered afresh for the screen's pixel ratio.
@@ -77,7 +65,6 @@ class ImageBox : public QLabel {
 public:
     explicit ImageBox(QWidget* parent = nullptr);
     void setSvg(const QString& resource, QSize logicalSize);
-    [[nodiscard]] QString svgPath() const { return path_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -22,10 +22,6 @@ void styleText(QWidget* box, const TextBoxDesign& d) {
 
 }  // namespace
 
-QFont timesFont(double points, bool bold) {
-    return designFont(QStringLiteral("Times New Roman"), points, bold);
-}
-
 QString indexed(const char* name, int i) {
     return QStringLiteral("%1(%2)").arg(name).arg(i);
 }
@@ -61,9 +57,9 @@ MultiLineTextBox* makeMultiLine(QWidget* parent, const TextBoxDesign& d, bool ve
     return box;
 }
 
-CommandButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
-                          const QFont* font) {
-    auto* button = new CommandButton(caption, parent);
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
+                        const QFont* font) {
+    auto* button = new QPushButton(caption, parent);
     if (face.isValid()) {
         setBackground(button, face);
     }
@@ -84,7 +80,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font,
 
 PictureBox* makePictureBox(QWidget* parent, const QColor& background, bool sunken) {
     auto* box = new PictureBox(parent);
-    box->setBackColor(background);
+    box->setBackgroundColor(background);
     box->setSunkenBorder(sunken);
     box->setFocusPolicy(Qt::StrongFocus);
     return box;

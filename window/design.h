@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "controls.h"
+#include "palette.h"
 #include "picturebox.h"
 
 class QLabel;
@@ -16,14 +17,12 @@ namespace frankierung {
 
 inline constexpr QColor kFormColor{192, 192, 192};  // the window's ground around the container
 inline constexpr QColor kLegendColor{192, 192, 192};
-inline constexpr QColor kPanelColor{224, 224, 224};
+inline constexpr QColor kPanelColor = palette::ground;
 inline constexpr QColor kWhite{255, 255, 255};
 inline constexpr QColor kHintColor{175, 0, 0};
 
 // No number needs more; 10,000 characters froze the window inside the toolkit for seconds.
 inline constexpr int kMaxNumberTextLength = 64;
-
-[[nodiscard]] QFont timesFont(double points, bool bold = false);
 
 // "txtMarke(2)": the name of an element of a control array.
 [[nodiscard]] QString indexed(const char* name, int i);
@@ -48,8 +47,8 @@ struct TextBoxDesign {
 [[nodiscard]] MultiLineTextBox* makeMultiLine(QWidget* parent, const TextBoxDesign& d,
                                               bool verticalBar);
 // An invalid face keeps the toolkit's; no font keeps the parent's.
-[[nodiscard]] CommandButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
-                                        const QFont* font = nullptr);
+[[nodiscard]] QPushButton* makeButton(QWidget* parent, const QString& caption, const QColor& face,
+                                      const QFont* font = nullptr);
 [[nodiscard]] QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font,
                                 const QColor& background, Qt::Alignment alignment);
 // Takes the focus by Tab and by click.

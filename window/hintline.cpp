@@ -94,7 +94,8 @@ void HintLine::watch(const QWidget& window) {
 }
 
 void HintLine::arrange(const Arrangement& a) {
-    container_->placeChild(line_, a.txtPos.left, a.txtPos.top, a.txtPos.width, a.txtPos.height);
+    const UnitRect& r = a.hintLine;
+    container_->placeChild(line_, r.left, r.top, r.width, r.height);
     // A small window gives the line less room than its caption.
     fitCaption(line_);
 }

@@ -34,12 +34,10 @@ LogColumn::LogColumn(PictureBox* container, QObject* parent)
     clear_ = makeButton(container, QStringLiteral("X"), kLight);
     describe(clear_, QStringLiteral("cmdLoeschen"), tr("Protokoll leeren"));
     container->placeChild(clear_, 9060, 0, 315, 375);
-    connect(clear_, &QPushButton::clicked, this, &LogColumn::clearClicked);
 
     show_ = makeButton(container, tr("Darstellung"), kLight);
     describe(show_, QStringLiteral("cmdWie"), tr("Darstellungen anzeigen"));
     container->placeChild(show_, 9420, 240, 915, 375);
-    connect(show_, &QPushButton::clicked, this, &LogColumn::showClicked);
 }
 
 QString LogColumn::amount() const {
@@ -68,11 +66,11 @@ void LogColumn::arrange(const Arrangement& a) {
     const auto place = [this](QWidget* w, const UnitRect& r) {
         container_->placeChild(w, r.left, r.top, r.width, r.height);
     };
-    place(caption_, a.txtN);
-    place(amount_, a.txtPruef);
-    place(show_, a.cmdWie);
-    place(clear_, a.cmdLoeschen);
-    place(log_, a.txtLog);
+    place(caption_, a.amountCaption);
+    place(amount_, a.amount);
+    place(show_, a.listButton);
+    place(clear_, a.clearLogButton);
+    place(log_, a.log);
     // A small window gives the column less room than its captions.
     for (QWidget* w : {static_cast<QWidget*>(caption_), static_cast<QWidget*>(show_),
                        static_cast<QWidget*>(clear_)}) {

@@ -31,10 +31,6 @@ public:
     void arrange(const Arrangement& a);
     [[nodiscard]] int logLeft() const;  // in the container's pixels
 
-signals:
-    void showClicked();   // "Darstellung"
-    void clearClicked();  // "X"
-
 private:
     PictureBox* container_;
     TextBox* caption_;

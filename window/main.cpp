@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "appstart.h"
-#include "form1.h"
+#include "mainwindow.h"
 #include "translations.h"
 
 namespace {
@@ -36,20 +36,21 @@ int main(int argc, char* argv[]) {
         answer = {
             1,
             {},
-            Texts::tr("Unerwartetes Argument: %1\n").arg(parser.positionalArguments().first()) +
-                frankierung::helpPointer(QCoreApplication::arguments())};
+            (Texts::tr("Unerwartetes Argument: %1\n").arg(parser.positionalArguments().first()) +
+             frankierung::helpPointer(QCoreApplication::arguments()))
+                .toStdString()};
     }
     if (!answer && !display) {
-        answer = {1, {}, frankierung::noDisplayMessage() + u'\n'};
+        answer = {1, {}, (frankierung::noDisplayMessage() + u'\n').toStdString()};
     }
     if (answer) {
-        std::fputs(qUtf8Printable(answer->out), stdout);
-        std::fputs(qUtf8Printable(answer->err), stderr);
+        std::fputs(answer->out.c_str(), stdout);
+        std::fputs(answer->err.c_str(), stderr);
         return answer->exitCode;
     }
     frankierung::setUpDesignLook();
 
-    frankierung::Form1 form;
-    frankierung::showCoveringScreen(form);
+    frankierung::MainWindow window;
+    frankierung::showCoveringScreen(window);
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "appstart.h"
 #include "design.h"
 #include "numbertext.h"
 #include "pairinfo.h"
@@ -18,8 +19,8 @@ std::array<std::size_t, 3> valuesOf(int pair) {
     return {k, (k + 1) % 3, (k + 2) % 3};
 }
 
-std::string nameOf(std::size_t value) {
-    return kStampNames.at(value);
+QString nameOf(std::size_t value) {
+    return stampName(static_cast<int>(value));
 }
 
 // With its sign's place: a blank before positive numbers.
@@ -42,8 +43,8 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
                             {5, 4500, 435, 375, QColor(255, 0, 0)}};
     for (int k = 0; k < 3; ++k) {
         const Design& row = rows[k];
-        const QString first = QString::fromStdString(nameOf(valuesOf(k)[0]));
-        const QString second = QString::fromStdString(nameOf(valuesOf(k)[1]));
+        const QString first = nameOf(valuesOf(k)[0]);
+        const QString second = nameOf(valuesOf(k)[1]);
         const QString letters = first + second;
         const QString caption = QStringLiteral("%1, %2").arg(first, second);
         QLabel* label = makeLabel(frame, caption, timesFont(9.75), kLegendColor, Qt::AlignLeft);
@@ -52,7 +53,6 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
 
         PictureBox* panel = makePictureBox(frame, row.color, true);
         describe(panel, QStringLiteral("pic") + letters, tr("Paarfeld %1").arg(caption));
-        panel->canvas().setForeColor(kWhite);
         panel->setCursor(Qt::ArrowCursor);
         panel->setGeometry(twipsRect(540, row.top, 555, 315));
         connect(panel, &PictureBox::mouseMoved, this, [this, k] { emit hovered(k); });
@@ -80,7 +80,7 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
 
 void PairPanels::clear() {
     for (PictureBox* panel : panels_) {
-        panel->canvas().cls();
+        panel->canvas().clear();
     }
 }
 
@@ -93,9 +93,8 @@ QString PairPanels::line(int pair) const {
     const std::string bound = bounds_.at(first)->text().toStdString();
     const PairLine line = pairInfoLine({a, b, c, bound});
 
-    const auto name = [](std::size_t value) { return QString::fromStdString(nameOf(value)); };
     const QString boundLabel =
-        QStringLiteral("S((%1%2),%3)").arg(name(first), name(second), name(third));
+        QStringLiteral("S((%1%2),%3)").arg(nameOf(first), nameOf(second), nameOf(third));
     if (line.fault == PairLine::Fault::None) {
         return tr("ggT =%1,  kgV =%2,  %3 =%4")
             .arg(number(static_cast<double>(line.ggT)), number(static_cast<double>(line.kgV)),
@@ -106,9 +105,9 @@ QString PairPanels::line(int pair) const {
     }
     if (line.box == PairBox::Bound) {
         return tr("Grenze %1 fehlt – bitte zuerst „zeigen“ klicken.")
-            .arg(QStringLiteral("%1, %2").arg(name(first), name(second)));
+            .arg(QStringLiteral("%1, %2").arg(nameOf(first), nameOf(second)));
     }
-    const QString box = name(valuesOf(pair).at(static_cast<std::size_t>(line.box)));
+    const QString box = nameOf(valuesOf(pair).at(static_cast<std::size_t>(line.box)));
     const QString shown = QString::fromStdString(line.text);
     // Only the pair's own values must lie in the pair domain.
     if (line.box == PairBox::Third) {
@@ -138,7 +137,8 @@ QString PairPanels::line(int pair) const {
 void PairPanels::pairRowsStarting() {
     for (int k = 0; k < 3; ++k) {
         PictureBox* panel = panels_.at(static_cast<std::size_t>(k));
-        panel->canvas().cls();
+        panel->canvas().clear();
+        panel->canvas().setPenColor(kWhite);
         panel->canvas().print(stamps_.text(k) + QLatin1Char('-') + stamps_.text((k + 1) % 3));
     }
 }

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <cmath>
 
+#include "appstart.h"
 #include "design.h"
 #include "numbertext.h"
-#include "survey.h"
 
 namespace frankierung {
 
@@ -18,7 +18,7 @@ bool stepTakes(double from, double to) {
 }
 
 QString tooLargeMessage(int index, const QString& text, int by) {
-    const QString name = QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(index)));
+    const QString name = stampName(index);
     const QString shown = QString::fromStdString(shortenedForMessage(text.trimmed().toStdString()));
     return by > 0 ? StampInputs::tr("%1: „%2“ ist zu groß zum Erhöhen.").arg(name, shown)
                   : StampInputs::tr("%1: „%2“ ist zu groß zum Verringern.").arg(name, shown);
@@ -32,7 +32,7 @@ StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
     const double heights[3] = {405, 390, 390};
     const char* values[3] = {"6", "10", "15"};
     for (int i = 0; i < 3; ++i) {
-        const QString name = QString::fromLatin1(kStampNames.at(static_cast<std::size_t>(i)));
+        const QString name = stampName(i);
         const double top = tops[i];
         TextBox* box =
             makeTextBox(frame, {QString::fromLatin1(values[i]), timesFont(14.25, true), {}, {}});
@@ -43,15 +43,15 @@ StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
         connect(box, &QLineEdit::textChanged, this, [this, i] { emit changed(i); });
         boxes_.at(static_cast<std::size_t>(i)) = box;
 
-        CommandButton* plus = makeButton(frame, QStringLiteral("+"), kPanelColor, &buttonFont);
+        QPushButton* plus = makeButton(frame, QStringLiteral("+"), kPanelColor, &buttonFont);
         describe(plus, indexed("cmdMarkeplus", i), tr("Plus-Knopf für Markenwert %1").arg(name));
         plus->setGeometry(twipsRect(1320, top, 315, 225));
-        connect(plus, &QPushButton::clicked, this, [this, i] { emit plusClicked(i); });
+        connect(plus, &QPushButton::clicked, this, [this, i] { emit stepClicked(i, +1); });
 
-        CommandButton* minus = makeButton(frame, QStringLiteral("-"), kPanelColor, &buttonFont);
+        QPushButton* minus = makeButton(frame, QStringLiteral("-"), kPanelColor, &buttonFont);
         describe(minus, indexed("cmdMarkeMinus", i), tr("Minus-Knopf für Markenwert %1").arg(name));
         minus->setGeometry(twipsRect(1320, top + 240, 315, 225));
-        connect(minus, &QPushButton::clicked, this, [this, i] { emit minusClicked(i); });
+        connect(minus, &QPushButton::clicked, this, [this, i] { emit stepClicked(i, -1); });
 
         const QString caption = name + QLatin1Char('=');
         QLabel* label = makeLabel(frame, caption, timesFont(14.25), kLegendColor, Qt::AlignLeft);

@@ -27,8 +27,8 @@ public:
     QString step(int index, int by);
 
 signals:
-    void plusClicked(int index);
-    void minusClicked(int index);
+    // "+" (by +1) or "-" (by -1).
+    void stepClicked(int index, int by);
     // For each keystroke that changes a text and inside setText; never for the same text.
     void changed(int index);
 

@@ -108,7 +108,7 @@ TEST(Chart, BoxesJoinOnScreenWithoutSeams) {
         box.setScaleCorners(-3, 0, 1000, 20);
         box.setScale(0, 0, 0, 5);  // scales without extent are ignored
         box.setScale(0, 0, 5, 0);
-        box.canvas().setDrawWidth(2);
+        box.canvas().setPenWidth(2);
         for (int n = 30; n < 38; ++n) {
             box.canvas().box(n, 13.1, n + 1, 12.4, QColor(0, 0, 128));
             box.canvas().circle(n + 0.52, 12.7, 0.3);

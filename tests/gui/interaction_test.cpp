@@ -188,7 +188,7 @@ TEST(ChartMouse, PointPickAndDrawNotes) {
     // The notes on screen, painted over what was kept, look as a fresh paint of the whole chart.
     const QImage shown = w.chart()->grab().toImage();
     EXPECT_EQ(w.chart()->grab().toImage(), shown);
-    w.chart()->setBackColor(w.chart()->backColor());
+    w.chart()->setBackgroundColor(w.chart()->backgroundColor());
     EXPECT_EQ(w.chart()->grab().toImage(), shown);
     EXPECT_NE(shown, clean);
     // A press on a stamp's value label starts neither a drag nor a note.

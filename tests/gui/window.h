@@ -17,7 +17,7 @@
 #include <ostream>
 
 #include "driver.h"
-#include "form1.h"
+#include "mainwindow.h"
 #include "picturebox.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -110,7 +110,7 @@ struct Window {
         QTest::mouseMove(w, p);
     }
 
-    Form1 form;
+    MainWindow form;
 };
 
 }  // namespace frankierung::test

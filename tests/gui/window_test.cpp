@@ -189,7 +189,7 @@ TEST(Arrangement, ContainerFollowsTheScreenAndStaysInTheClientArea) {
     EXPECT_EQ(
         std::vector({a.container.left, a.container.top, a.container.width, a.container.height}),
         std::vector({153.6F, 100.0F, 14899.2F, 10320.0F}));
-    EXPECT_EQ(std::pair(a.scrollBar.width, a.txtPos.top), std::pair(66.0F, 97.0F));
+    EXPECT_EQ(std::pair(a.scrollBar.width, a.hintLine.top), std::pair(66.0F, 97.0F));
     const Arrangement small = arrange({15360, 11520}, {9000, 6000});
     EXPECT_EQ(small.container.left + small.container.width, 9000);
     EXPECT_EQ(small.container.top + small.container.height, 6000);
@@ -217,7 +217,7 @@ TEST(Arrangement, ResizeKeepsTheScrolledChartAndTheStamps) {
 // The first arrangement changes the chart's units; the stamps keep their designed heights, 60, 0
 // and 120 twips below the chart's top.
 TEST(Arrangement, FirstArrangementKeepsTheStampsWhereTheyWere) {
-    Form1 form;
+    MainWindow form;
     const auto top = [&](int i) {
         return form.findChild<QWidget*>(QString("Picture1(%1)").arg(i))->y();
     };

@@ -11,22 +11,13 @@ namespace frankierung {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 PairLine fault(PairLine::Fault why, PairBox box, std::string_view text) {
-    return {why, box, shortenedForMessage(trimmed(text))};
+    return {why, box, shortenedForMessage(trimBlanks(text))};
 }
 
 PairLine unreadable(PairBox box, std::string_view text) {
-    return fault(trimmed(text).empty() ? PairLine::Fault::Empty : PairLine::Fault::NotANumber, box,
-                 text);
+    return fault(trimBlanks(text).empty() ? PairLine::Fault::Empty : PairLine::Fault::NotANumber,
+                 box, text);
 }
 
 PairLine outsideDomain(PairBox box, std::string_view text, double value) {

@@ -1,5 +1,6 @@
-#include "form1.h"
+#include "mainwindow.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -58,7 +59,7 @@ QIcon makeWindowIcon() {
 
 }  // namespace
 
-Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     initPictures();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Frankierungsproblem mit 3 Marken:     N = xA + yB + zC"));
@@ -74,30 +75,27 @@ Form1::Form1(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     connectParts();
     hint_->watch(*this);
     describeForScreenReaders(*this);
-    // The load handler arranges to the window's size.
+    // Start-up arranges to the window's size.
     setGeometry(geometry);
-    Form_Load();
+    startUp();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildMenus() {
-    const auto add = [this](auto* menu, const char* name, const QString& text,
-                            void (Form1::*handler)()) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
+void MainWindow::buildMenus() {
+    const auto add = [](auto* menu, const char* name, const QString& text) {
+        menu->addAction(text)->setObjectName(QString::fromLatin1(name));
     };
-    add(menuBar(), "cmdEnde", tr("Programm beenden"), &Form1::cmdEnde_Click);
+    add(menuBar(), "cmdEnde", tr("Programm beenden"));
     QMenu* clean = menuBar()->addMenu(tr("Tafel wischen"));
     clean->setObjectName(QStringLiteral("cmdClean"));
     clean->menuAction()->setObjectName(QStringLiteral("cmdClean"));
-    add(clean, "cmdAlles", tr("Alles"), &Form1::cmdAlles_Click);
-    add(clean, "cmdZeichnen", tr("Notizen"), &Form1::cmdZeichnen_Click);
-    add(menuBar(), "cmdInfo", tr("Information"), &Form1::cmdInfo_Click);
+    add(clean, "cmdAlles", tr("Alles"));
+    add(clean, "cmdZeichnen", tr("Notizen"));
+    add(menuBar(), "cmdInfo", tr("Information"));
 }
 
-void Form1::buildFrame() {
+void MainWindow::buildFrame() {
     container_ = makePictureBox(centralWidget(), kPanelColor, true);
     describe(container_, QStringLiteral("picContainer"), tr("Hauptbereich"));
     container_->setGeometry(twipsRect(480, 360, 13395, 9195));
@@ -126,16 +124,14 @@ void Form1::buildFrame() {
     inputFrame_->resize(twipsToPixels(1815), twipsToPixels(5655));
     legend_->placeChildAt(inputFrame_, 180, 1740);
 
-    CommandButton* zeigen = makeButton(inputFrame_, tr("zeigen"), kPanelColor);
-    describe(zeigen, QStringLiteral("cmdZeigen"),
+    QPushButton* showButton = makeButton(inputFrame_, tr("zeigen"), kPanelColor);
+    describe(showButton, QStringLiteral("cmdZeigen"),
              tr("zeigen: Graphik aufbauen, Grenzen berechnen"));
-    zeigen->setGeometry(twipsRect(120, 360, 1515, 315));
-    connect(zeigen, &QPushButton::clicked, this, &Form1::cmdZeigen_Click);
+    showButton->setGeometry(twipsRect(120, 360, 1515, 315));
 
-    CommandButton* cls = makeButton(inputFrame_, tr("löschen"), kPanelColor);
-    describe(cls, QStringLiteral("cmdCls"), tr("Graphik und Protokoll löschen"));
-    cls->setGeometry(twipsRect(120, 2340, 1515, 315));
-    connect(cls, &QPushButton::clicked, this, &Form1::cmdCls_Click);
+    QPushButton* clearButton = makeButton(inputFrame_, tr("löschen"), kPanelColor);
+    describe(clearButton, QStringLiteral("cmdCls"), tr("Graphik und Protokoll löschen"));
+    clearButton->setGeometry(twipsRect(120, 2340, 1515, 315));
 
     stamps_ = new StampInputs(inputFrame_, this);
     pairs_ = new PairPanels(inputFrame_, *stamps_, this);
@@ -147,7 +143,7 @@ void Form1::buildFrame() {
                              this);
 }
 
-void Form1::buildTabOrder() {
+void MainWindow::buildTabOrder() {
     // Labels and the frame hold places in the designed order but never take the focus.
     const QStringList order =
         QStringLiteral(
@@ -162,15 +158,44 @@ void Form1::buildTabOrder() {
     }
 }
 
-QWidget* Form1::control(const QString& name) const {
-    auto* w = findChild<QWidget*>(name);
+void MainWindow::connectParts() {
+    // The commands, by the object names of the buttons and menu items that run them.
+    const std::pair<const char*, void (MainWindow::*)()> commands[] = {
+        {"cmdZeigen", &MainWindow::showChart},  {"cmdCls", &MainWindow::clearChartAndLog},
+        {"cmdLoeschen", &MainWindow::clearLog}, {"cmdWie", &MainWindow::listRepresentations},
+        {"cmdAlles", &MainWindow::wipeBoard},   {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
+        {"cmdInfo", &MainWindow::showAuthors},  {"cmdEnde", &MainWindow::quit},
+    };
+    for (const auto& [name, command] : commands) {
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
+            connect(action, &QAction::triggered, this, command);
+        } else {
+            connect(control<QAbstractButton>(QString::fromLatin1(name)), &QAbstractButton::clicked,
+                    this, command);
+        }
+    }
+    // The arrays and the boxes that report an index or a place.
+    connect(stamps_, &StampInputs::stepClicked, this,  // cmdMarkeplus(i), cmdMarkeMinus(i)
+            &MainWindow::stepStampValue);
+    connect(stamps_, &StampInputs::changed, this, &MainWindow::followStampValue);  // txtMarke(i)
+    connect(pairs_, &PairPanels::hovered, this, &MainWindow::showPairLine);  // picAB, picBC, picCA
+    connect(board_, &ChartBoard::pressed, this, &MainWindow::pickAmountAndStartNote);  // picGraph
+    connect(board_, &ChartBoard::moved, this, &MainWindow::showAmountAndContinueNote);
+    connect(board_, &ChartBoard::released, this, &MainWindow::endNote);
+    connect(board_, &ChartBoard::stampDraggedOver, this,  // Picture1(i) over picGraph
+            &MainWindow::setStampValueByDrag);
+}
+
+template <class T>
+T* MainWindow::control(const QString& name) const {
+    auto* w = findChild<T*>(name);
     if (w == nullptr) {
         qFatal("No control named %s", qUtf8Printable(name));
     }
     return w;
 }
 
-void Form1::arrangeForm() {
+void MainWindow::arrangeContent() {
     // Computed from the window itself: before the first show the main window's layout has not
     // yet sized the central widget.
     int menuHeight = 0;
@@ -186,14 +211,14 @@ void Form1::arrangeForm() {
     applyArrangement(arrange(window, client));
 }
 
-void Form1::applyArrangement(const Arrangement& a) {
+void MainWindow::applyArrangement(const Arrangement& a) {
     legend_->raise();
     container_->setGeometry(
         twipsRect(a.container.left, a.container.top, a.container.width, a.container.height));
-    const UnitScale& cs = a.containerScale;
+    const CoordinateSystem& cs = a.containerSystem;
     container_->setScale(cs.left, cs.top, cs.width, cs.height);
     container_->placeChild(legend_, a.legend.left, a.legend.top, a.legend.width, a.legend.height);
-    const UnitScale& ls = a.legendScale;
+    const CoordinateSystem& ls = a.legendSystem;
     legend_->setScale(ls.left, ls.top, ls.width, ls.height);
     legend_->placeChildAt(inputFrame_, a.frame.left, a.frame.top);
     legend_->placeChildAt(postHorn_, a.image.left, a.image.top);
@@ -203,10 +228,10 @@ void Form1::applyArrangement(const Arrangement& a) {
     arranged_ = true;
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (arranged_) {
-        arrangeForm();
+        arrangeContent();
     }
 }
 
@@ -215,10 +240,10 @@ QRect availableScreenArea() {
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-void showCoveringScreen(Form1& form) {
+void showCoveringScreen(MainWindow& window) {
     // Without a window manager showMaximized() alone leaves the window as it was.
-    form.setGeometry(availableScreenArea());
-    form.showMaximized();
+    window.setGeometry(availableScreenArea());
+    window.showMaximized();
 }
 
 }  // namespace frankierung

@@ -1,0 +1,123 @@
+// The window's commands: what a button, a menu item, a stamp value, a pair panel or the mouse on
+// the chart means for the parts; and the start-up.
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <cmath>
+#include <cstdint>
+
+#include "chartboard.h"
+#include "hintline.h"
+#include "logcolumn.h"
+#include "mainwindow.h"
+#include "numbertext.h"
+#include "pairpanels.h"
+#include "runcontroller.h"
+#include "stampinputs.h"
+
+namespace frankierung {
+
+namespace {
+
+// The amount n owns the stripe n <= x < n + 1, also left of 0.
+double amountUnder(float x) {
+    return std::floor(static_cast<double>(x));
+}
+
+}  // namespace
+
+void MainWindow::startUp() {
+    setMinimumSize(kMinimumWindowWidth, kMinimumWindowHeight);
+    arrangeContent();
+    showChart();
+    board_->printGuide(column_->logLeft());
+    board_->followScrollBar();
+    for (int k = 0; k < 3; ++k) {
+        board_->showStampValue(k, stamps_->text(k));
+    }
+}
+
+// --- Commands and menus ---
+
+void MainWindow::showChart() {
+    run_->run();
+}
+
+void MainWindow::clearChartAndLog() {
+    board_->canvas().clear();
+    column_->clearLog();
+}
+
+void MainWindow::clearLog() {
+    column_->clearLog();
+}
+
+void MainWindow::listRepresentations() {
+    showChart();
+}
+
+void MainWindow::wipeBoard() {
+    board_->canvas().clear();
+}
+
+void MainWindow::redrawWithoutNotes() {
+    // The run clears the chart before it draws; stamp values it refuses leave chart and notes.
+    showChart();
+}
+
+void MainWindow::showAuthors() {
+    QMessageBox box(QMessageBox::Information, tr("Programmiert von"),
+                    QStringLiteral("Orvandel\nKestrelhaus"), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::quit() {
+    // A run in progress finishes inside its event processing; a run it had deferred must not
+    // follow.
+    run_->dropPending();
+    close();
+    QCoreApplication::quit();
+}
+
+// --- Stamp values and pair panels ---
+
+void MainWindow::stepStampValue(int stamp, int by) {
+    if (const QString refusal = stamps_->step(stamp, by); !refusal.isEmpty()) {
+        hint_->show(refusal);
+    }
+}
+
+void MainWindow::followStampValue(int stamp) {
+    pairs_->clear();
+    board_->showStampValue(stamp, stamps_->text(stamp));
+}
+
+void MainWindow::showPairLine(int pair) {
+    hint_->show(pairs_->line(pair));
+}
+
+// --- The mouse on the chart ---
+
+void MainWindow::pickAmountAndStartNote(float x, float y) {
+    board_->startNote(x, y);
+    column_->setAmount(QString::fromStdString(signedNumberText(amountUnder(x))));
+}
+
+void MainWindow::showAmountAndContinueNote(float x, float y) {
+    hint_->show(QStringLiteral("N = ") + QString::fromStdString(signedNumberText(amountUnder(x))) +
+                tr("  (Auswahl zur Darstellung durch Anklicken)"));
+    board_->continueNote(x, y);
+}
+
+void MainWindow::endNote() {
+    board_->endNote();
+}
+
+void MainWindow::setStampValueByDrag(int stamp, float x, float y) {
+    // The new text puts the picture at the whole amount (followStampValue) ...
+    stamps_->setText(
+        stamp, QString::fromStdString(plainNumberText(static_cast<std::int64_t>(amountUnder(x)))));
+    // ... before it follows the pointer exactly.
+    board_->placeStamp(stamp, x, y);
+}
+
+}  // namespace frankierung
