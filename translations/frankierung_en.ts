@@ -371,6 +371,18 @@ tion running
         <source>  (Auswahl zur Darstellung durch Anklicken)</source>
         <translation>  (click to choose it for representing)</translation>
     </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::PairPanels</name>

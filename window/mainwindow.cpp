@@ -73,6 +73,9 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     buildFrame();
     buildTabOrder();
     connectParts();
+    for (QMenu* added : {menu("mnuDatei"), menu("mnuBearbeiten"), menu("mnuAnsicht")}) {
+        added->menuAction()->setVisible(!added->isEmpty());
+    }
     hint_->watch(*this);
     describeForScreenReaders(*this);
     // Start-up arranges to the window's size.
@@ -93,6 +96,16 @@ void MainWindow::buildMenus() {
     add(clean, "cmdAlles", tr("Alles"));
     add(clean, "cmdZeichnen", tr("Notizen"));
     add(menuBar(), "cmdInfo", tr("Information"));
+    // The commands that go beyond the designed ones, after them; a menu shows once it has any.
+    for (const auto& [name, title] : {std::pair("mnuDatei", tr("Datei")),
+                                      {"mnuBearbeiten", tr("Bearbeiten")},
+                                      {"mnuAnsicht", tr("Ansicht")}}) {
+        menuBar()->addMenu(title)->setObjectName(QString::fromLatin1(name));
+    }
+}
+
+QMenu* MainWindow::menu(const char* objectName) const {
+    return control<QMenu>(QString::fromLatin1(objectName));
 }
 
 void MainWindow::buildFrame() {

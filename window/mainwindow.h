@@ -63,6 +63,8 @@ private:
     void applyArrangement(const Arrangement& a);
 
     void buildMenus();
+    // "mnuDatei", "mnuBearbeiten", "mnuAnsicht": where the parts put their further commands.
+    [[nodiscard]] QMenu* menu(const char* objectName) const;
     void buildFrame();
     void connectParts();
     void buildTabOrder();
