@@ -70,7 +70,7 @@ public:
     // One random action; says what kind it was.
     QString act() {
         QWidget* stamp = get(QString("Picture1(%1)").arg(pick(3)));
-        switch (pick(13)) {
+        switch (pick(14)) {
             case 0:
             case 1:
                 setText(someBox(), someText());
