@@ -1,0 +1,107 @@
+// A picture box paints from kept tiles and finds its items by an x index; what the screen shows
+// must still be what a fresh paint of the whole drawing shows.
+#include <QPainter>
+#include <QScreen>
+#include <random>
+
+#include "paint.h"
+#include "window.h"
+
+namespace frankierung {
+namespace {
+
+// The oracle: the drawing painted afresh in one pass that walks every item, not the x index.
+QImage freshPaint(const PictureBox& box) {
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(box.backgroundColor());
+    QPainter painter(&image);
+    painter.setClipRect(box.innerRect());
+    const DrawingItem& first = box.drawing().items().front();
+    paint(painter, box.drawing().filtered([&](const DrawingItem& i) { return &i == &first; }),
+          box.scale(), box.innerRect());
+    paint(painter, box.drawing(), box.scale(), box.innerRect(), 1);
+    return image;
+}
+
+TEST(Tiles, TheScreenShowsAFreshPaintOfTheDrawing) {
+    QWidget window;  // shows part of a wider box, as the chart's container does
+    window.resize(700, 300);
+    PictureBox box(&window);
+    box.setGeometry(0, 0, 1800, 300);
+    box.setScaleCorners(-3, 0, 97, 20);
+    const auto draw = [&](Canvas& c, double from, double to, const QColor& colour) {
+        c.setPenColor(colour);
+        c.setPenWidth(2);
+        for (double x = from; x < to; x += 0.7) {
+            c.box(x, 5, x + 0.5, 6 + std::fmod(x, 3), colour);
+            c.circle(x + 0.3, 9, 0.4);
+            c.line(x, 12, x + 1.3, 15);
+            c.setPrintPosition({x, 16});
+            c.print({PrintItem::number(x)});
+        }
+    };
+    draw(box.canvas(), -3, 97, Qt::darkCyan);
+    box.canvas().line(-1e9, 2, 1e9, 3);  // wider than any index bucket
+    box.canvas().line(-5e7, 1, 40, 19);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Canvas notes = box.newCanvas();
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"first shown", [] {}},
+        {"notes", [&] { draw(notes, 10, 20, Qt::blue); }},
+        {"scrolled away", [&] { box.move(-1100, 0); }},
+        {"notes out of sight", [&] { draw(notes, 2, 30, Qt::red); }},
+        {"scrolled back", [&] { box.move(0, 0); }},
+        {"resized", [&] { box.resize(1500, 260); }},
+        {"sunken border", [&] { box.setSunkenBorder(true); }},
+        {"new scale", [&] { box.setScaleCorners(-5, 0, 60, 20); }},
+        {"cleared and drawn anew", [&] {
+             box.canvas().clear();
+             draw(box.canvas(), 40, 50, Qt::green);
+         }}};
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        step();
+        QCoreApplication::processEvents();
+        const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+        const QRect shown = box.geometry() & window.rect() & box.innerRect().translated(box.pos());
+        ASSERT_EQ(screen.copy(shown).convertToFormat(QImage::Format_RGB32),
+                  freshPaint(box).copy(shown.translated(-box.pos())));
+    }
+}
+
+// Every item that reaches into a range is found, once and in drawing order.
+TEST(Tiles, TheXIndexFindsEveryItemInRange) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> x(-300, 300);
+    Drawing drawing;
+    std::vector<std::pair<double, double>> extents;  // of each item on the x axis
+    using K = DrawingItem::Kind;
+    for (int n = 0; n < 600; ++n) {
+        const double at = n % 50 == 0 ? x(rng) * 1e9 : x(rng);
+        const double reach = std::abs(x(rng)) / (n % 3 == 0 ? 1 : 30);
+        DrawingItem item;
+        item.kind = static_cast<K>(n % 4);
+        item.p1 = {at, 0};  // lines and boxes reach to p2, circles as far either side
+        item.p2 = {at - reach, 0};
+        item.radius = -reach;
+        extents.emplace_back(item.kind == K::Text ? at : at - reach,
+                             item.kind == K::Circle ? at + reach : at);  // texts where they start
+        drawing.append(item);
+    }
+    for (int round = 0; round < 300; ++round) {
+        const double a = x(rng), b = x(rng), from = std::min(a, b), to = std::max(a, b);
+        const std::vector<std::uint32_t> found = drawing.near(from, to);
+        ASSERT_TRUE(std::is_sorted(found.begin(), found.end()));
+        ASSERT_EQ(std::adjacent_find(found.begin(), found.end()), found.end());
+        for (std::uint32_t i = 0; i < drawing.size(); ++i) {
+            if (extents[i].first <= to && extents[i].second >= from) {
+                ASSERT_TRUE(std::binary_search(found.begin(), found.end(), i))
+                    << i << " in " << from << ".." << to;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace frankierung
