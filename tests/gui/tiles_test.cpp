@@ -10,55 +10,52 @@
 namespace frankierung {
 namespace {
 
-// The oracle: the drawing painted afresh in one pass that walks every item, not the x index.
+// The oracle: the drawing painted afresh, every item walked rather than found by the x index.
 QImage freshPaint(const PictureBox& box) {
     QImage image(box.size(), QImage::Format_RGB32);
     image.fill(box.backgroundColor());
     QPainter painter(&image);
     painter.setClipRect(box.innerRect());
-    const DrawingItem& first = box.drawing().items().front();
-    paint(painter, box.drawing().filtered([&](const DrawingItem& i) { return &i == &first; }),
+    int n = 0;
+    paint(painter, box.drawing().filtered([&](const DrawingItem&) { return n++ == 0; }),
           box.scale(), box.innerRect());
     paint(painter, box.drawing(), box.scale(), box.innerRect(), 1);
     return image;
 }
 
 TEST(Tiles, TheScreenShowsAFreshPaintOfTheDrawing) {
-    QWidget window;  // shows part of a wider box, as the chart's container does
+    QWidget window;  // shows a part of a wider box, as the chart's container does
     window.resize(700, 300);
     PictureBox box(&window);
     box.setGeometry(0, 0, 1800, 300);
     box.setScaleCorners(-3, 0, 97, 20);
-    const auto draw = [&](Canvas& c, double from, double to, const QColor& colour) {
-        c.setPenColor(colour);
-        c.setPenWidth(2);
+    const auto draw = [&](Canvas& c, double from, double to) {
         for (double x = from; x < to; x += 0.7) {
-            c.box(x, 5, x + 0.5, 6 + std::fmod(x, 3), colour);
+            c.box(x, 5, x + 0.5, 6 + std::fmod(x, 3), Qt::darkCyan);
             c.circle(x + 0.3, 9, 0.4);
             c.line(x, 12, x + 1.3, 15);
-            c.setPrintPosition({x, 16});
             c.print({PrintItem::number(x)});
         }
     };
-    draw(box.canvas(), -3, 97, Qt::darkCyan);
-    box.canvas().line(-1e9, 2, 1e9, 3);  // wider than any index bucket
-    box.canvas().line(-5e7, 1, 40, 19);
+    box.canvas().setPenWidth(2);  // as the chart's circles: a 1-px slope may shade a seam apart
+    draw(box.canvas(), -3, 97);
+    box.canvas().line(-1e9, 2, 1e9, 2);  // wider than the index keeps by place
+    Canvas notes = box.newCanvas();
+    notes.setPenColor(Qt::blue);
+    notes.setPenWidth(3);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    Canvas notes = box.newCanvas();
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"first shown", [] {}},
-        {"notes", [&] { draw(notes, 10, 20, Qt::blue); }},
+        {"notes", [&] { draw(notes, 10, 20); }},
         {"scrolled away", [&] { box.move(-1100, 0); }},
-        {"notes out of sight", [&] { draw(notes, 2, 30, Qt::red); }},
+        {"notes out of sight", [&] { draw(notes, 2, 30); }},
         {"scrolled back", [&] { box.move(0, 0); }},
         {"resized", [&] { box.resize(1500, 260); }},
         {"sunken border", [&] { box.setSunkenBorder(true); }},
         {"new scale", [&] { box.setScaleCorners(-5, 0, 60, 20); }},
-        {"cleared and drawn anew", [&] {
-             box.canvas().clear();
-             draw(box.canvas(), 40, 50, Qt::green);
-         }}};
+        {"cleared", [&] { box.canvas().clear(); }},
+        {"drawn anew", [&] { draw(box.canvas(), 40, 50); }}};
     for (const auto& [name, step] : steps) {
         SCOPED_TRACE(name);
         step();
@@ -92,8 +89,8 @@ TEST(Tiles, TheXIndexFindsEveryItemInRange) {
     for (int round = 0; round < 300; ++round) {
         const double a = x(rng), b = x(rng), from = std::min(a, b), to = std::max(a, b);
         const std::vector<std::uint32_t> found = drawing.near(from, to);
-        ASSERT_TRUE(std::is_sorted(found.begin(), found.end()));
-        ASSERT_EQ(std::adjacent_find(found.begin(), found.end()), found.end());
+        ASSERT_EQ(std::adjacent_find(found.begin(), found.end(), std::greater_equal()),
+                  found.end());
         for (std::uint32_t i = 0; i < drawing.size(); ++i) {
             if (extents[i].first <= to && extents[i].second >= from) {
                 ASSERT_TRUE(std::binary_search(found.begin(), found.end(), i))
