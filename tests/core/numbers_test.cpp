@@ -10,6 +10,7 @@
 #include "gaps.h"
 #include "numbertext.h"
 #include "pairs.h"
+#include "reachable.h"
 
 namespace frankierung {
 namespace {
@@ -69,16 +70,6 @@ TEST(NumberText, SignedAndShortenedTexts) {
     EXPECT_EQ(shortenedForMessage("a\r\nb"), "a  b");
 }
 
-std::vector<bool> reachable(std::initializer_list<int> values, int limit) {
-    std::vector<bool> r(static_cast<std::size_t>(limit) + 1, false);
-    for (std::size_t n = 0; n < r.size(); ++n) {
-        r[n] = n == 0 || std::any_of(values.begin(), values.end(), [&](int v) {
-                   return n >= static_cast<std::size_t>(v) && r[n - static_cast<std::size_t>(v)];
-               });
-    }
-    return r;
-}
-
 TEST(Pairs, DivisorMultipleAndBoundAgainstBruteForce) {
     std::mt19937 rng(11);
     for (int round = 0; round < 400; ++round) {
@@ -95,7 +86,7 @@ TEST(Pairs, DivisorMultipleAndBoundAgainstBruteForce) {
         EXPECT_EQ(ggT(a, b), g) << a << "," << b;
         EXPECT_EQ(kgV(b, a), k) << a << "," << b;
         const std::int64_t s = stabilAb(a, b).value_or(-1);
-        const auto r = reachable({a, b}, static_cast<int>(s) + 2 * a * b + 1);
+        const auto r = test::reachable({a, b}, static_cast<int>(s) + 2 * a * b + 1);
         for (auto n = s; n < std::ssize(r); n += g) {
             ASSERT_TRUE(r[static_cast<std::size_t>(n)]) << a << "," << b << ": " << n;
         }

@@ -11,6 +11,7 @@
 
 #include "driver.h"
 #include "numbertext.h"
+#include "reachable.h"
 #include "survey.h"
 
 namespace frankierung {
@@ -101,12 +102,9 @@ TEST(Survey, BoundOfAllThreeAgainstBruteForce) {
             v = round == 0 ? std::array{29, 66, 79} : std::array{26, 26, 41};
         }
         const auto [a, b, c] = v;
-        std::vector<bool> r(40000);  // beyond the largest gap of any two values up to 200
-        int last = -1;               // the largest amount that is not reachable
-        for (int n = 0; n < std::ssize(r); ++n) {
-            r[n] = n == 0 || (n >= a && r[n - a]) || (n >= b && r[n - b]) || (n >= c && r[n - c]);
-            last = r[n] ? last : n;
-        }
+        const auto r = test::reachable({a, b, c}, 40000);  // beyond any gap of values to 200
+        const int last =
+            static_cast<int>(std::find(r.rbegin(), r.rend(), false).base() - r.begin()) - 1;
         const bool bound = std::gcd(std::gcd(a, b), c) == 1;
         const std::vector<std::string> texts{std::to_string(a), std::to_string(b),
                                              std::to_string(c), "0"};
