@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # The real window on a virtual X server with the accessibility bus, read as a screen reader does.
 # Usage: run_atspi_test.sh PROGRAM TEST_SCRIPT OUTPUT_DIR. Without the tools it exits 77
-# (skipped), unless FRANKIERUNG_REQUIRE_TOOLS is set: CI installs them, so there it fails.
+# (skipped), unless FRANKIERUNG_REQUIRE_TOOLS=1: CI installs them, so there it fails.
 set -euo pipefail
-missing() {
-    [[ -z ${FRANKIERUNG_REQUIRE_TOOLS:-} ]] || { echo "$1 fehlt, wird aber verlangt" >&2; exit 1; }
-    echo "Übersprungen: $1 fehlt" >&2
-    exit 77
-}
+missing() { echo "$1 fehlt" >&2; exit $((${FRANKIERUNG_REQUIRE_TOOLS:-0} ? 1 : 77)); }
 for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || missing "$tool"
 done
