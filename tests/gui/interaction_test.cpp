@@ -1,8 +1,8 @@
 // What the user does with the window: commands, stamp values, pair panels, the hint line, the
 // chart as a board, the stamps dragged along it and the scroll bar.
+#include <QAbstractScrollArea>
 #include <QScrollBar>
 
-#include "hintline.h"
 #include "window.h"
 
 namespace frankierung {
@@ -40,6 +40,27 @@ TEST(Commands, NoRunNestsInAnother) {
     });
     EXPECT_EQ(w.text("txtLog"), "\n" + one + one + one);
     EXPECT_FALSE(w.form.isVisible());
+}
+
+// A refused "zeigen" says why and loses nothing: chart, bounds, log and values stay.
+TEST(Commands, ARefusedRunKeepsWhatThereIs) {
+    test::Window w;
+    test::MessageAnswerer answer;
+    w.setText("txtMarke(2)", "15.5");
+    const QStringList kept{"picGraph", "StartAB", "StartBC", "StartCA",     "StartABC",
+                           "txtLog",   "txtPrüf", "txtPos",  "txtMarke(0)", "txtMarke(2)"};
+    const auto shown = [&] {
+        QStringList texts{QString::number(w.drawing().size())};
+        for (const QString& name : kept) {
+            texts << w.text(name);
+        }
+        return texts;
+    };
+    const QStringList before = shown();
+    w.click("cmdZeigen");
+    EXPECT_EQ(answer.seen, QStringList("Markenwert nicht zulässig: Markenwert C = „15.5“ geht "
+                                       "nicht: erlaubt sind ganze Zahlen von 1 bis 32767."));
+    EXPECT_EQ(shown(), before);
 }
 
 TEST(Commands, InformationNamesTheAuthor) {
@@ -132,26 +153,50 @@ QPoint uncovered(QWidget* w) {
 TEST(HintLine, EveryControlWritesItsHint) {
     test::Window w;
     auto* line = w.get<QTextEdit>("txtPos");
-    const auto hintAfter = [&](QWidget* control, bool click,
+    const auto hintAfter = [&](const QString& name, bool click,
                                Qt::MouseButton button = Qt::LeftButton) {
         line->setPlainText("vorher");
+        auto* area = w.form.findChild<QAbstractScrollArea*>(name);
+        QWidget* control = area != nullptr ? area->viewport() : w.get(name);
         const QPoint p = uncovered(control);
         click ? QTest::mouseClick(control, button, {}, p) : test::Window::hover(control, p);
         return line->toPlainText();
     };
-    for (const ControlHint& h : controlHints(w.form)) {  // the table itself is the single source
-        EXPECT_EQ(hintAfter(h.control, h.trigger == ControlHint::Trigger::Click), h.text)
-            << h.control->objectName().toStdString();
+    const char* const pairBound =
+        "Lückenlose Darstellung der Vielfachen des ggT dieser zwei Zahlen ab ...";
+    // Each member of an array (its name with %1), and its hint; "vorher": it has none.
+    const std::tuple<const char*, int, const char*> hints[] = {
+        {"cmdMarkeMinus(%1)", 3, "Wert - 1"},
+        {"cmdMarkeplus(%1)", 3, "Wert + 1"},
+        {"txtMarke(%1)", 3, "Wert eingeben"},
+        {"Label1(%1)", 7, "Verwendete Markenwerte"},
+        {"cmdZeigen", 1, "Graphik aufbauen, Grenzen berechnen"},
+        {"cmdWie", 1, "Einige Darstellungen für N = xA + yB + zC anzeigen"},
+        {"txtPrüf", 1, "Die darzustellende Zahl kann auch direkt hier eingegeben werden."},
+        {"txtLog", 1, "Beispiele für Zahldarstellungen"},
+        {"StartAB", 1, pairBound},
+        {"StartBC", 1, pairBound},
+        {"StartCA", 1, pairBound},
+        {"StartABC", 1, "Jede Zahl ab ... ist mit den drei Markenwerten darstellbar."},
+        {"Image1", 1, "Posthorn"},
+        {"picLegende", 1, "Eingabefeld"},
+        {"frmABC", 1, ""},
+        {"Picture1(0)", 1, "Pladdo"},
+        {"Picture1(1)", 1, "Pladdina"},
+        {"Picture1(2)", 1, "Pladdo"},
+        {"Label2(%1)", 3, "vorher"},
+        {"cmdLoeschen", 1, "vorher"},
+        {"cmdCls", 1, "vorher"},
+        {"txtN", 1, "vorher"},
+        {"hscn", 1, "vorher"}};
+    for (const auto& [name, members, hint] : hints) {
+        for (int i = 0; i < members; ++i) {
+            const QString control = members > 1 ? QString(name).arg(i) : name;
+            EXPECT_EQ(hintAfter(control, false), hint) << control.toStdString();
+        }
     }
-    const char* literals[][2] = {{"Picture1(1)", "Pladdina"},
-                                 {"frmABC", ""},
-                                 {"cmdLoeschen", "vorher"},
-                                 {"Label2(0)", "vorher"}};
-    for (const auto& [name, hint] : literals) {
-        EXPECT_EQ(hintAfter(w.get(name), false), hint) << name;
-    }
-    EXPECT_EQ(hintAfter(w.get("Label1(4)"), true), "Nur diese Markenwerte verwenden");
-    EXPECT_EQ(hintAfter(w.get("Label1(4)"), true, Qt::RightButton), "vorher");
+    EXPECT_EQ(hintAfter("Label1(4)", true), "Nur diese Markenwerte verwenden");
+    EXPECT_EQ(hintAfter("Label1(4)", true, Qt::RightButton), "vorher");
 }
 
 TEST(ChartMouse, PointPickAndDrawNotes) {
