@@ -47,7 +47,7 @@ TEST(Driver, JsonOfTheStartValuesAndOfOddTexts) {
         "200 = ( 0, 5, 10) * ( 6, 10, 15)\r\n\r\n200 = ( 5, 2, 10)"));
     // Texts as they stand, even when not UTF-8.
     const auto odd =
-        nlohmann::json::parse(drive({"--json", "--", "-3", " 7", "12abc", "\xff"}).out);
+        nlohmann::json::parse(drive({"--json", "--", "-1e999", " 7", "12abc", "\xff"}).out);
     EXPECT_EQ(odd["stamps"], (std::vector<std::string>{"1", " 7", "12abc"}));
     EXPECT_EQ(odd["log"], "\xEF\xBF\xBD = ( 0, 0, 0) * ( 1, 7, 12)\r\n\r\n");
 }
@@ -84,8 +84,11 @@ TEST(Driver, SummaryForPeople) {
 
 TEST(Driver, ExitCodesAndMessages) {
     const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
-        {{"6", "2.5", "15"}, 2, "Markenwert B = „2.5“ geht nicht"},
-        {{"--json", "6", "10", "32768", "200"}, 2, "1 bis 32767"},
+        {{"2.5", "10", "15"},
+         2,
+         "Markenwert A = „2.5“ geht nicht: erlaubt sind ganze Zahlen von 1 bis"},
+        {{"0", "32768", "15"}, 2, "Markenwert B = „32768“ geht nicht"},  // after 0 became 1
+        {{"--json", "6", "0", "1.5e0x", "200"}, 2, "Markenwert C = „1.5e0x“ geht nicht"},
         {{"6", "10"}, 1, "Aufruf:"},
         {{"6", "10", "15", "200", "300"}, 1, "Aufruf:"},
         {{"-3", "10", "15"}, 1, "Unbekannte Option: -3"},
