@@ -1,20 +1,12 @@
 // The window in English: run with an environment that asks for it (see CMakeLists.txt); in the
 // German runs of the whole suite it is skipped.
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "commandline.h"
 #include "window.h"
 
 namespace frankierung {
 namespace {
 
-bool suiteInGerman() {
-    return QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("de"));
-}
-
 TEST(InEnglish, TheWindowSpeaksEnglishThroughout) {
-    if (suiteInGerman()) {
+    if (test::suiteInGerman()) {
         GTEST_SKIP() << "the suite runs in German";
     }
     test::Window w;
@@ -37,24 +29,6 @@ TEST(InEnglish, TheWindowSpeaksEnglishThroughout) {
     EXPECT_EQ(answer.seen.join('|'),
               "Stamp value not allowed: Stamp value A = “2.5” cannot be used: only whole numbers "
               "from 1 to 32767 are allowed.");
-}
-
-// The worksheet export: its messages and the label of the row of all three values.
-TEST(InEnglish, TheExportSpeaksEnglish) {
-    if (suiteInGerman()) {
-        GTEST_SKIP() << "the suite runs in German";
-    }
-    using Args = std::vector<std::string>;
-    EXPECT_EQ(runChartExport(Args{"-o", "x.png", "--width", "199", "6", "10", "15"}).err,
-              "--width must lie between 200 and 20000, not 199.\nHelp: frankierung-chart --help\n");
-    EXPECT_EQ(runChartExport(Args{"-o", "x.png", "6", "2.5", "15"}).err,
-              "Stamp value B = “2.5” cannot be used: only whole numbers from 1 to 32767 are "
-              "allowed.\n");
-    QTemporaryDir dir;
-    const std::string svg = dir.filePath("sheet.svg").toStdString();
-    ASSERT_EQ(runChartExport(Args{"-o", svg, "--to", "100", "6", "10", "15"}).exitCode, 0);
-    QFile sheet(QString::fromStdString(svg));
-    EXPECT_TRUE(sheet.open(QIODevice::ReadOnly) && sheet.readAll().contains("> all</text>"));
 }
 
 }  // namespace

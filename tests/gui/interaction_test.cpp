@@ -49,18 +49,12 @@ TEST(Commands, ARefusedRunKeepsWhatThereIs) {
     w.setText("txtMarke(2)", "15.5");
     const QStringList kept{"picGraph", "StartAB", "StartBC", "StartCA",     "StartABC",
                            "txtLog",   "txtPrüf", "txtPos",  "txtMarke(0)", "txtMarke(2)"};
-    const auto shown = [&] {
-        QStringList texts{QString::number(w.drawing().size())};
-        for (const QString& name : kept) {
-            texts << w.text(name);
-        }
-        return texts;
-    };
-    const QStringList before = shown();
+    const QStringList before = w.texts(kept);
+    const std::size_t items = w.drawing().size();
     w.click("cmdZeigen");
     EXPECT_EQ(answer.seen, QStringList("Markenwert nicht zulässig: Markenwert C = „15.5“ geht "
                                        "nicht: erlaubt sind ganze Zahlen von 1 bis 32767."));
-    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(std::pair(w.texts(kept), w.drawing().size()), std::pair(before, items));
 }
 
 TEST(Commands, InformationNamesTheAuthor) {
