@@ -14,7 +14,7 @@ const QColor kNoteBlue(0, 0, 128);
 TEST(Commands, NoRunNestsInAnother) {
     test::Window w;
     w.click("cmdLoeschen");
-    const auto during = [&](std::function<void()> act) {
+    const auto during = [&](const std::function<void()>& act) {
         QMetaObject::invokeMethod(&w.form, act, Qt::QueuedConnection);
         w.click("cmdZeigen");
     };

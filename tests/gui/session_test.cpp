@@ -80,7 +80,7 @@ public:
                 click("cmdAlles");
                 return "wipe";
             case 6: {
-                const QString clearing = QStringList{"cmdCls", "cmdLoeschen"}[pick(2)];
+                QString clearing = QStringList{"cmdCls", "cmdLoeschen"}[pick(2)];
                 click(clearing);
                 return clearing;
             }

@@ -29,7 +29,8 @@ TEST(Tiles, TheScreenShowsAFreshPaintOfTheDrawing) {
     box.setGeometry(0, 0, 1800, 300);
     box.setScaleCorners(-3, 0, 97, 20);
     const auto draw = [&](Canvas& c, double from, double to) {
-        for (double x = from; x < to; x += 0.7) {
+        for (int n = 0; from + 0.7 * n < to; ++n) {
+            const double x = from + 0.7 * n;
             c.box(x, 5, x + 0.5, 6 + std::fmod(x, 3), Qt::darkCyan);
             c.circle(x + 0.3, 9, 0.4);
             c.line(x, 12, x + 1.3, 15);
