@@ -217,8 +217,8 @@ TEST(ChartMouse, PointPickAndDrawNotes) {
         EXPECT_LT((segment.p1 - w.point(route[k - 1])).manhattanLength() +
                       (segment.p2 - w.point(route[k])).manhattanLength(),
                   1e-4);
-        EXPECT_EQ(std::tuple(segment.kind, segment.color, segment.penWidth),
-                  std::tuple(DrawingItem::Kind::Line, kNoteBlue, 2));
+        EXPECT_EQ(std::tuple(segment.kind, segment.mark, segment.color, segment.penWidth),
+                  std::tuple(DrawingItem::Kind::Line, DrawingItem::Mark::Note, kNoteBlue, 2));
     }
     QTest::mouseRelease(w.chart(), Qt::RightButton, {}, route[3]);
     QTest::mouseMove(w.chart(), w.pixel({35, 18}));
