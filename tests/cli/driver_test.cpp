@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "core/reachable.h"
+
 namespace frankierung {
 namespace {
 
@@ -28,16 +30,24 @@ TEST(Driver, JsonOfTheStartValuesAndOfOddTexts) {
     EXPECT_EQ(j["StartAB"].get<std::string>() + j["StartBC"].get<std::string>() +
                   j["StartCA"].get<std::string>() + "|" + j["StartABC"].get<std::string>(),
               " 16 10 12|30");
-    EXPECT_EQ(j["rows"][0].size(), 167U);
-    EXPECT_EQ(j["rows"][3].size(), 1169U);
-    EXPECT_EQ(j["rows"][6][6], 18);               // 0, 6, 10, 12, 15, 16, 18
+    // Each row lists sums of its values only, and every such sum up to 1000.
+    const std::vector<int> values[] = {{6}, {10}, {15}, {6, 10}, {10, 15}, {15, 6}, {6, 10, 15}};
+    for (std::size_t row = 0; row < std::size(values); ++row) {
+        const auto sums = test::reachable(values[row], 2000);
+        std::vector<bool> listed(sums.size());
+        for (const int n : j["rows"][row]) {
+            EXPECT_TRUE(sums.at(n)) << row << ": " << n;
+            listed.at(n) = true;
+        }
+        EXPECT_TRUE(std::equal(sums.begin(), sums.begin() + 1001, listed.begin())) << row;
+    }
     ASSERT_EQ(j["representations"].size(), 12U);  // of 200, the amount when none is given
     EXPECT_EQ(j["representations"][2], (std::vector<int>{5, 5, 8}));
     EXPECT_TRUE(j["log"].get<std::string>().starts_with(
         "200 = ( 0, 5, 10) * ( 6, 10, 15)\r\n\r\n200 = ( 5, 2, 10)"));
     // Texts as they stand, even when not UTF-8.
     const auto odd =
-        nlohmann::json::parse(drive({"--json", "--", "-3", " 7", "12abc", "\xff"}).out);
+        nlohmann::json::parse(drive({"--json", "--", "-1e999", " 7", "12abc", "\xff"}).out);
     EXPECT_EQ(odd["stamps"], (std::vector<std::string>{"1", " 7", "12abc"}));
     EXPECT_EQ(odd["log"], "\xEF\xBF\xBD = ( 0, 0, 0) * ( 1, 7, 12)\r\n\r\n");
 }
@@ -74,8 +84,11 @@ TEST(Driver, SummaryForPeople) {
 
 TEST(Driver, ExitCodesAndMessages) {
     const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
-        {{"6", "2.5", "15"}, 2, "Markenwert B = „2.5“ geht nicht"},
-        {{"--json", "6", "10", "32768", "200"}, 2, "1 bis 32767"},
+        {{"2.5", "10", "15"},
+         2,
+         "Markenwert A = „2.5“ geht nicht: erlaubt sind ganze Zahlen von 1 bis"},
+        {{"0", "32768", "15"}, 2, "Markenwert B = „32768“ geht nicht"},  // after 0 became 1
+        {{"--json", "6", "0", "1.5e0x", "200"}, 2, "Markenwert C = „1.5e0x“ geht nicht"},
         {{"6", "10"}, 1, "Aufruf:"},
         {{"6", "10", "15", "200", "300"}, 1, "Aufruf:"},
         {{"-3", "10", "15"}, 1, "Unbekannte Option: -3"},

@@ -2,22 +2,15 @@
 // labels, and boxes that join on screen without seams.
 #include <QImage>
 #include <map>
-#include <set>
 
+#include "../core/reachable.h"
 #include "window.h"
 
 namespace frankierung {
 namespace {
 
-std::set<int> reachable(const std::vector<int>& values) {
-    std::set<int> r{0};
-    for (int n = 1; n <= 1000; ++n) {
-        if (std::any_of(values.begin(), values.end(), [&](int v) { return r.contains(n - v); })) {
-            r.insert(n);
-        }
-    }
-    return r;
-}
+using K = DrawingItem::Kind;
+const QColor kGrey(128, 128, 128);
 
 TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
     test::Window w;
@@ -25,80 +18,83 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
     w.setText("txtMarke(1)", "11");
     w.setText("txtMarke(2)", "13");
     w.click("cmdZeigen");  // a second run: its pen starts afresh
-    using K = DrawingItem::Kind;
     const QColor blue(0, 0, 128), green(0, 128, 0), cyan(0, 128, 128), black(Qt::black);
-    // kind, y of a box's top or a circle's centre, label's y, colour, values used, label, its
-    // colour
-    const std::tuple<K, double, double, QColor, std::vector<int>, const char*, QColor> rows[] = {
-        {K::Box, 5.5, 5.5, blue, {8}, " 8 ", black},
-        {K::Box, 6.5, 6.5, green, {11}, " 11 ", black},
-        {K::Box, 7.5, 7.5, cyan, {13}, " 13 ", black},
-        {K::Circle, 9.5, 9.3, black, {8, 11}, " 8 , 11 ", black},
-        {K::Circle, 10.3, 10.1, blue, {11, 13}, " 11 , 13 ", blue},
-        {K::Circle, 11.1, 10.9, green, {13, 8}, " 13 , 8 ", green},
-        {K::Box, 13.1, 12.4, blue, {8, 11, 13}, " alle", green}};
-    for (const auto& [kind, y, labelY, colour, values, label, labelColour] : rows) {
-        SCOPED_TRACE(label);
-        std::set<int> marks;
-        int labels = 0;
-        for (const DrawingItem& p : w.drawing()) {
-            if (p.kind == K::Text && p.p1 == QPointF(-2.9, labelY)) {
-                ++labels;
-                EXPECT_EQ(std::tuple(p.text, p.color, p.font.bold()),
-                          std::tuple(QString(label), labelColour, true));
-            }
-            if (p.kind != kind || p.p1.y() != y) {
-                continue;
-            }
-            const double x = std::round(kind == K::Box ? p.p1.x() : p.p1.x() - 0.55);
-            EXPECT_TRUE(marks.insert(static_cast<int>(x)).second) << "twice: " << x;
-            EXPECT_EQ(p.color, colour);
-            if (kind == K::Box) {
-                EXPECT_EQ(p.p2, QPointF(x + 1, y > 13 ? 12.4 : y + 0.45));
-            } else {
-                EXPECT_EQ(std::pair(p.radius, p.penWidth), std::pair(0.4, 2));
-            }
-        }
-        EXPECT_EQ(labels, 1);
-        EXPECT_EQ(marks, reachable(values));
-    }
-    std::size_t rings = 0;  // row 7 puts a light dot with a yellow ring on each of its boxes
+    // From the top: the values a row uses, its marks' colour, its label and the label's colour.
+    const std::tuple<std::vector<int>, QColor, const char*, QColor> rows[] = {
+        {{8}, blue, " 8 ", black},           {{11}, green, " 11 ", black},
+        {{13}, cyan, " 13 ", black},         {{8, 11}, black, " 8 , 11 ", black},
+        {{11, 13}, blue, " 11 , 13 ", blue}, {{13, 8}, green, " 13 , 8 ", green},
+        {{8, 11, 13}, blue, " alle", green}};
+    std::map<double, std::vector<const DrawingItem*>> marks;  // rows by their height
+    std::vector<const DrawingItem*> labels, rings;
     for (const DrawingItem& p : w.drawing()) {
-        rings += p.kind == K::Circle && p.p1.y() == 12.7 && p.radius == 0.3 &&
-                 p.color == Qt::yellow && p.fill == QColor(240, 240, 240);
+        if (p.mark == DrawingItem::Mark::RowLabel) {
+            labels.push_back(&p);
+        } else if (p.mark == DrawingItem::Mark::Row) {
+            (p.color == Qt::yellow ? rings : marks[p.p1.y()]).push_back(&p);
+        }
     }
-    EXPECT_EQ(rings, reachable({8, 11, 13}).size());
+    ASSERT_EQ(std::pair(marks.size(), labels.size()), std::pair(std::size(rows), std::size(rows)));
+    auto row = marks.begin();
+    for (const auto& [values, colour, label, labelColour] : rows) {
+        SCOPED_TRACE(label);
+        const DrawingItem& l = *labels[static_cast<std::size_t>(std::distance(marks.begin(), row))];
+        EXPECT_EQ(std::tuple(l.text, l.color, l.font.bold(), l.p1.x() < 0),
+                  std::tuple(QString(label), labelColour, true, true));
+        std::vector<bool> marked(1001);  // each mark within its amount's stripe, once
+        for (const DrawingItem* p : (row++)->second) {
+            const bool box = p->kind == K::Box;
+            const double left = box ? std::min(p->p1.x(), p->p2.x()) : p->p1.x() - p->radius;
+            const double right = box ? std::max(p->p1.x(), p->p2.x()) : p->p1.x() + p->radius;
+            const double n = std::floor(left);
+            EXPECT_TRUE(n >= 0 && right <= n + 1 && !marked.at(static_cast<std::size_t>(n)))
+                << left;
+            marked.at(static_cast<std::size_t>(n)) = true;
+            EXPECT_TRUE(p->color == colour && (box || p->penWidth == 2)) << left;
+        }
+        EXPECT_EQ(marked, test::reachable(values, 1000));
+    }
+    EXPECT_EQ(rings.size(), marks.rbegin()->second.size());  // one on each box of the last row
 }
 
+// Every amount has its tick, every fifth a longer one with its number above and below the rows:
+// tens in bold black, fives in plain grey, in the chart's face at the size runs print in.
 TEST(Chart, ScaleOfTicksAndNumbers) {
     test::Window w;
     w.click("cmdZeigen");
-    int ticks[2] = {0, 0};  // short, long
-    std::map<std::pair<double, double>, const DrawingItem*> numbers;
+    std::map<double, std::vector<const DrawingItem*>> ticks, numbers;  // by amount
     for (const DrawingItem& p : w.drawing()) {
-        if (p.kind == DrawingItem::Kind::Line) {
-            const bool isLong = p.p1.y() == 4.5 && p.p2.y() == 15.5;
-            ASSERT_TRUE(isLong || (p.p1.y() == 5 && p.p2.y() == 15)) << p.p1.x();
-            EXPECT_EQ(p.p1.x(), isLong ? 5 * ticks[1] : ticks[0]);
-            EXPECT_EQ(p.color, isLong && ticks[1] % 2 == 0 ? Qt::black : QColor(128, 128, 128));
-            EXPECT_EQ(p.penWidth, 1);
-            ++ticks[isLong];
-        } else if (p.kind == DrawingItem::Kind::Text && (p.p1.y() == 4.5 || p.p1.y() == 15)) {
-            numbers[{p.p1.x(), p.p1.y()}] = &p;
+        if (p.mark == DrawingItem::Mark::Scale && p.kind != K::Box) {
+            (p.kind == K::Line ? ticks : numbers)[p.p1.x()].push_back(&p);
         }
     }
-    EXPECT_EQ(ticks[0] * 1000 + ticks[1], 1001201);
-    EXPECT_EQ(numbers.size(), 402U);
-    for (const auto& [amount, bold] : {std::pair{0, true}, {5, false}, {1000, true}}) {
-        for (const double y : {4.5, 15.0}) {
-            const DrawingItem* p = numbers[{amount, y}];
-            ASSERT_NE(p, nullptr) << amount;
-            EXPECT_EQ(p->font.family(), "Times New Roman");
-            EXPECT_EQ(std::tuple(p->text, p->font.bold(), p->color, p->font.pointSizeF()),
-                      std::tuple(QString(" %1 ").arg(amount), bold,
-                                 bold ? Qt::black : QColor(128, 128, 128), 10.0));
+    double n = 0;
+    for (const auto& [x, lines] : ticks) {
+        SCOPED_TRACE(x);
+        ASSERT_EQ(x, n++);  // no amount left out or ticked twice
+        const bool fifth = std::fmod(x, 5) == 0, tens = std::fmod(x, 10) == 0;
+        ASSERT_EQ(lines.size(), fifth ? 2U : 1U);
+        const DrawingItem& tick = *lines.front();
+        const DrawingItem& big = *lines.back();
+        EXPECT_EQ(std::tuple(tick.p2.x(), big.p2.x(), tick.color, tick.penWidth, big.penWidth),
+                  std::tuple(x, x, kGrey, 1, 1));  // upright and thin
+        if (fifth) {
+            EXPECT_TRUE(big.p1.y() < tick.p1.y() && big.p2.y() > tick.p2.y());
+            EXPECT_EQ(big.color, tens ? Qt::black : kGrey);
+            const std::vector<const DrawingItem*> texts = numbers[x];
+            ASSERT_EQ(texts.size(), 2U);
+            EXPECT_TRUE(texts[0]->p1.y() < tick.p1.y() && texts[1]->p1.y() >= tick.p2.y());
+            for (const DrawingItem* t : texts) {
+                EXPECT_EQ(std::tuple(t->text, t->font.bold(), t->color, t->font.family(),
+                                     t->font.pointSizeF()),
+                          std::tuple(QString(" %1 ").arg(x), tens, big.color,
+                                     w.chart()->font().family(), 10.0));
+            }
+            numbers.erase(x);
         }
     }
+    EXPECT_EQ(n, 1001);
+    EXPECT_TRUE(numbers.empty()) << numbers.begin()->first;  // no number but at a fifth
 }
 
 TEST(Chart, BoxesJoinOnScreenWithoutSeams) {

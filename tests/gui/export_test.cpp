@@ -189,5 +189,19 @@ TEST(Export, OddNamesHugeVectorsAndNarrowSheets) {
     EXPECT_EQ(numbers.join(' '), "0 200 400 600 800 1000");
 }
 
+// In English where the environment asks for it: messages and the label of the last row.
+TEST(InEnglish, TheExportSpeaksEnglish) {
+    if (test::suiteInGerman()) {
+        GTEST_SKIP() << "the suite runs in German";
+    }
+    EXPECT_EQ(Exported("x.png", {"--width", "199", "6", "10", "15"}).outcome.err,
+              "--width must lie between 200 and 20000, not 199.\nHelp: frankierung-chart --help\n");
+    EXPECT_EQ(Exported("x.png", {"6", "2.5", "15"}).outcome.err,
+              "Stamp value B = “2.5” cannot be used: only whole numbers from 1 to 32767 are "
+              "allowed.\n");
+    EXPECT_TRUE(
+        Exported("x.svg", {"--to", "100", "6", "10", "15"}).bytes().contains("> all</text>"));
+}
+
 }  // namespace
 }  // namespace frankierung

@@ -26,6 +26,12 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 namespace frankierung::test {
 
+// The suite runs in German but for the English run (CMakeLists.txt), which the InEnglish tests
+// are for.
+inline bool suiteInGerman() {
+    return QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("de"));
+}
+
 // The log text one run appends for the amount, as the driver writes it and the box keeps it.
 inline QString logOfRun(std::string a, std::string b, std::string c, std::string amount) {
     const std::vector<std::string> args{"--json", "--", a, b, c, amount};
@@ -85,6 +91,12 @@ struct Window {
             printed += p.text;
         }
         return printed;
+    }
+    QStringList texts(QStringList names) const {
+        for (QString& name : names) {
+            name = text(name);
+        }
+        return names;
     }
     void setText(const QString& name, const QString& text) const {
         get<QLineEdit>(name)->setText(text);

