@@ -112,8 +112,7 @@ TEST(Survey, BoundOfAllThreeAgainstBruteForce) {
 
 TEST(Survey, ValuesBelowOneBecomeOneAndOthersOutsideAreRefused) {
     EXPECT_EQ(survey({"0", "", "-1e999"})["stamps"], (std::vector<std::string>{"1", "1", "1"}));
-    EXPECT_EQ(survey({" 5", "1", "12abc"})["stamps"],
-              (std::vector<std::string>{" 5", "1", "12abc"}));
+    EXPECT_EQ(survey({" 5", "1", "1 2"})["stamps"], (std::vector<std::string>{" 5", "1", "1 2"}));
     EXPECT_EQ(survey({"2.5", "10", "15"}),
               "Markenwert A = „2.5“ geht nicht: erlaubt sind ganze Zahlen von 1 bis 32767.\n");
     EXPECT_EQ(survey({"0", "32768", "15"}),
