@@ -216,6 +216,13 @@ tion running
     </message>
 </context>
 <context>
+    <name>frankierung::FullScreenMode</name>
+    <message>
+        <source>Vollbild</source>
+        <translation>Full screen</translation>
+    </message>
+</context>
+<context>
     <name>frankierung::HintLine</name>
     <message>
         <source>Wert - 1</source>

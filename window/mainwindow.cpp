@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -14,8 +15,10 @@
 #include "accessibility.h"
 #include "chartboard.h"
 #include "design.h"
+#include "fullscreen.h"
 #include "hintline.h"
 #include "logcolumn.h"
+#include "menukeys.h"
 #include "pairpanels.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
@@ -73,6 +76,8 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     buildFrame();
     buildTabOrder();
     connectParts();
+    new FullScreenMode(*this, *menu("mnuAnsicht"));
+    openMenuBarWithF10(*this);
     for (QMenu* added : {menu("mnuDatei"), menu("mnuBearbeiten"), menu("mnuAnsicht")}) {
         added->menuAction()->setVisible(!added->isEmpty());
     }
@@ -172,19 +177,24 @@ void MainWindow::buildTabOrder() {
 }
 
 void MainWindow::connectParts() {
-    // The commands, by the object names of the buttons and menu items that run them.
+    // The commands, by the object names of the buttons and menu items that run them, and of the
+    // boxes that run them on Enter.
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"cmdZeigen", &MainWindow::showChart},  {"cmdCls", &MainWindow::clearChartAndLog},
-        {"cmdLoeschen", &MainWindow::clearLog}, {"cmdWie", &MainWindow::listRepresentations},
-        {"cmdAlles", &MainWindow::wipeBoard},   {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
-        {"cmdInfo", &MainWindow::showAuthors},  {"cmdEnde", &MainWindow::quit},
+        {"cmdZeigen", &MainWindow::showChart},   {"cmdCls", &MainWindow::clearChartAndLog},
+        {"cmdLoeschen", &MainWindow::clearLog},  {"cmdWie", &MainWindow::listRepresentations},
+        {"cmdAlles", &MainWindow::wipeBoard},    {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
+        {"cmdInfo", &MainWindow::showAuthors},   {"cmdEnde", &MainWindow::quit},
+        {"txtMarke(0)", &MainWindow::showChart}, {"txtMarke(1)", &MainWindow::showChart},
+        {"txtMarke(2)", &MainWindow::showChart}, {"txtPrüf", &MainWindow::listRepresentations},
     };
     for (const auto& [name, command] : commands) {
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
+        const QString objectName = QString::fromUtf8(name);
+        if (auto* action = findChild<QAction*>(objectName)) {
             connect(action, &QAction::triggered, this, command);
+        } else if (auto* box = findChild<QLineEdit*>(objectName)) {
+            connect(box, &QLineEdit::returnPressed, this, command);
         } else {
-            connect(control<QAbstractButton>(QString::fromLatin1(name)), &QAbstractButton::clicked,
-                    this, command);
+            connect(control<QAbstractButton>(objectName), &QAbstractButton::clicked, this, command);
         }
     }
     // The arrays and the boxes that report an index or a place.

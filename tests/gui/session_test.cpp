@@ -70,7 +70,7 @@ public:
     // One random action; says what kind it was.
     QString act() {
         QWidget* stamp = get(QString("Picture1(%1)").arg(pick(3)));
-        switch (pick(13)) {
+        switch (pick(14)) {
             case 0:
             case 1:
                 setText(someBox(), someText());
@@ -109,9 +109,11 @@ public:
             case 12:
                 get<QScrollBar>("hscn")->setValue(pick(1535));
                 return "scroll";
-            default:
-                QTest::keyClick(get(someBox()), pick(2) == 0 ? Qt::Key_Backspace : Qt::Key_Return);
-                return "key";
+            default: {
+                const bool enter = pick(2) == 1;
+                QTest::keyClick(get(someBox()), enter ? Qt::Key_Return : Qt::Key_Backspace);
+                return enter ? "run" : "key";  // Enter runs "zeigen" or "Darstellung"
+            }
         }
     }
 
