@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -132,6 +133,15 @@ void setForeground(QWidget* widget, const QColor& color) {
     // A text box draws its flat border in the window text colour, which stays as it is.
     setRole(widget, roleFor(widget, QPalette::Text, QPalette::ButtonText, QPalette::WindowText),
             color);
+}
+
+bool focusedByKeyboard(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
 }
 
 QCursor iconPointer() {

@@ -40,6 +40,9 @@ inline constexpr double kSmallestCaptionPoints = 7.0;
 // keeps the designed font. Call again whenever the control's size or caption changes.
 void fitCaption(QWidget* control);
 
+// A focus that came by the keyboard (Tab, Backtab, a shortcut), not by a click or the program.
+[[nodiscard]] bool focusedByKeyboard(const QEvent* event);
+
 // A small square inside a larger square, hotspot in the middle.
 [[nodiscard]] QCursor iconPointer();
 

@@ -15,6 +15,7 @@
 #include "accessibility.h"
 #include "chartboard.h"
 #include "design.h"
+#include "focusring.h"
 #include "fullscreen.h"
 #include "hintline.h"
 #include "logcolumn.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     connectParts();
     new FullScreenMode(*this, *menu("mnuAnsicht"));
     openMenuBarWithF10(*this);
+    new FocusRing(*this);
     for (QMenu* added : {menu("mnuDatei"), menu("mnuBearbeiten"), menu("mnuAnsicht")}) {
         added->menuAction()->setVisible(!added->isEmpty());
     }
@@ -201,7 +203,8 @@ void MainWindow::connectParts() {
     connect(stamps_, &StampInputs::stepClicked, this,  // cmdMarkeplus(i), cmdMarkeMinus(i)
             &MainWindow::stepStampValue);
     connect(stamps_, &StampInputs::changed, this, &MainWindow::followStampValue);  // txtMarke(i)
-    connect(pairs_, &PairPanels::hovered, this, &MainWindow::showPairLine);  // picAB, picBC, picCA
+    connect(pairs_, &PairPanels::lineAsked, this,
+            &MainWindow::showPairLine);  // picAB, picBC, picCA
     connect(board_, &ChartBoard::pressed, this, &MainWindow::pickAmountAndStartNote);  // picGraph
     connect(board_, &ChartBoard::moved, this, &MainWindow::showAmountAndContinueNote);
     connect(board_, &ChartBoard::released, this, &MainWindow::endNote);

@@ -105,7 +105,8 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
         describe(panel, QStringLiteral("pic") + letters, tr("Paarfeld %1").arg(caption));
         panel->setCursor(Qt::ArrowCursor);
         panel->setGeometry(twipsRect(540, row.top, 555, 315));
-        connect(panel, &PictureBox::mouseMoved, this, [this, k] { emit hovered(k); });
+        connect(panel, &PictureBox::mouseMoved, this, [this, k] { emit lineAsked(k); });
+        panel->installEventFilter(this);
         panels_.at(static_cast<std::size_t>(k)) = panel;
 
         TextBox* bound = makeTextBox(frame, {{}, std::nullopt, kPanelColor, {}});
@@ -126,6 +127,15 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
     describe(bounds_[3], QStringLiteral("StartABC"), tr("Grenze für alle drei Markenwerte"),
              tr("jede Zahl ab"));
     bounds_[3]->setGeometry(twipsRect(1140, 5100, 495, 315));
+}
+
+bool PairPanels::eventFilter(QObject* watched, QEvent* event) {
+    const auto* panel = qobject_cast<const PictureBox*>(watched);
+    if (const auto k = std::find(panels_.cbegin(), panels_.cend(), panel);
+        k != panels_.cend() && focusedByKeyboard(event)) {
+        emit lineAsked(static_cast<int>(k - panels_.cbegin()));
+    }
+    return false;
 }
 
 void PairPanels::clear() {

@@ -1,8 +1,12 @@
-// The window from the keyboard: Enter in the boxes, full screen, the menus by Alt and F10.
+// The window from the keyboard: Enter in the boxes, full screen, the menus by Alt and F10, the
+// focus shown on every control that takes it, and the hint line following the focus.
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 
+#include "focusring.h"
 #include "window.h"
 
 namespace frankierung {
@@ -125,6 +129,96 @@ TEST(Keyboard, MenusOpenWithAltAndF10) {
         EXPECT_EQ(w.focused(), w.get("txtMarke(0)"))
             << QKeySequence(leave).toString().toStdString();
     }
+}
+
+// What the user sees of a control's edge, where a focus is drawn: the window's pixels in a band
+// three pixels wide along the part of it that no other control covers.
+QImage edge(test::Window& w, const QWidget* control) {
+    QCoreApplication::processEvents();
+    const QRect part = FocusRing::shownPart(*control);
+    QImage seen =
+        w.form.grab(QRect(control->mapTo(&w.form, part.topLeft()), part.size())).toImage();
+    QPainter(&seen).fillRect(QRect(QPoint(0, 0), part.size()).adjusted(3, 3, -3, -3), Qt::black);
+    return seen;
+}
+
+// Every control that Tab reaches shows that it has the focus; the ring of those that show nothing
+// themselves waits for the keyboard, as the style's own focus frames do.
+TEST(Keyboard, EveryControlTabReachesShowsItsFocus) {
+    KeyboardWindow w;
+    QTest::mouseClick(w.chart(), Qt::LeftButton, {}, w.pixel({20, 10}));
+    EXPECT_FALSE(w.get("focusRing")->isVisible()) << "the mouse gave the focus";
+    w.focused()->clearFocus();
+    QHash<QWidget*, QImage> unfocused;
+    for (QWidget* c : w.form.findChildren<QWidget*>()) {
+        if (c->isVisible() && (c->focusPolicy() & Qt::TabFocus) != 0) {
+            unfocused.insert(c, edge(w, c));
+        }
+    }
+    QSet<QWidget*> reached;
+    for (qsizetype n = 0; n < unfocused.size(); ++n) {
+        QTest::keyClick(n == 0 ? static_cast<QWidget*>(&w.form) : w.focused(), Qt::Key_Tab);
+        QWidget* c = w.focused();
+        SCOPED_TRACE(c->objectName().toStdString());
+        EXPECT_NE(edge(w, c), unfocused.value(c));
+        reached.insert(c);
+    }
+    EXPECT_EQ(reached.size(), unfocused.size());
+    EXPECT_GE(reached.size(), 25);
+}
+
+// The chart's ring goes round its visible part, also while it scrolls, and goes with the focus.
+TEST(Keyboard, TheChartsRingFollowsItsVisiblePart) {
+    KeyboardWindow w;
+    w.get("txtMarke(2)")->setFocus();
+    w.key(Qt::Key_Backtab);
+    w.key(Qt::Key_Backtab);
+    ASSERT_EQ(w.focused(), w.chart());
+    auto* ring = w.get("focusRing");
+    auto* bar = w.get<QScrollBar>("hscn");
+    for (const int scrolled : {0, 500, 1534}) {
+        bar->setValue(scrolled);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(ring->isVisible());
+        EXPECT_EQ(ring->parentWidget(), w.chart());
+        EXPECT_EQ(ring->geometry(), FocusRing::shownPart(*w.chart())) << scrolled;
+        const QRect seen(w.chart()->mapTo(w.get("picContainer"), ring->pos()), ring->size());
+        EXPECT_EQ(std::pair(seen.left(), seen.right() + 1),
+                  std::pair(w.get("picLegende")->geometry().right() + 1, w.get("txtLog")->x()));
+        EXPECT_EQ(seen.bottom() + 1, bar->y());
+    }
+    w.key(Qt::Key_Tab);
+    EXPECT_EQ(std::pair(ring->parentWidget(), ring->isVisible()),
+              std::pair(w.get("picLegende"), true));
+    w.key(Qt::Key_Tab);  // a text box shows its own focus
+    EXPECT_FALSE(ring->isVisible());
+}
+
+// Tab, Backtab and shortcuts explain the control reached, as the mouse does; a click or the
+// program moving the focus leaves the line alone.
+TEST(Keyboard, TheHintLineFollowsTheKeyboardFocus) {
+    KeyboardWindow w;
+    const auto line = [&] { return w.text("txtPos"); };
+    w.get("txtMarke(2)")->setFocus();
+    QStringList hints;
+    for (int n = 0; n < 9; ++n) {
+        w.key(Qt::Key_Tab);
+        hints << w.focused()->objectName() + ": " + line();
+    }
+    EXPECT_EQ(hints, QStringList({"txtMarke(1): Wert eingeben", "txtMarke(0): Wert eingeben",
+                                  "cmdZeigen: Graphik aufbauen, Grenzen berechnen",
+                                  "picAB: ggT = 2,  kgV = 30,  S((AB),C) = 30",
+                                  "picBC: ggT = 5,  kgV = 30,  S((BC),A) = 30",
+                                  "picCA: ggT = 3,  kgV = 30,  S((CA),B) = 30",
+                                  "cmdCls: ggT = 3,  kgV = 30,  S((CA),B) = 30",  // it has none
+                                  "Picture1(0): Pladdo", "Picture1(1): Pladdina"}));
+    w.key(Qt::Key_Backtab);
+    EXPECT_EQ(line(), "Pladdo");
+    w.get<QTextEdit>("txtPos")->clear();
+    QTest::mouseClick(w.get("txtMarke(0)"), Qt::LeftButton);
+    w.get("cmdZeigen")->setFocus();
+    EXPECT_EQ(std::pair(w.focused()->objectName(), line()),
+              std::pair(QString("cmdZeigen"), QString()));
 }
 
 }  // namespace
