@@ -133,7 +133,7 @@ void MainWindow::buildFrame() {
     useDefaultFont(postHorn);
     describe(postHorn, QStringLiteral("Image1"), tr("Posthorn"));
     postHorn->setSvg(QStringLiteral(":/pictures/posthorn.svg"), QSize(124, 115));
-    postHorn->resize(twipsToPixels(1860), twipsToPixels(1725));
+    postHorn->resize(twipsToPixels(kPostHornWidth), twipsToPixels(1725));
     legend_->placeChildAt(postHorn, 120, 120);
     postHorn_ = postHorn;
 
@@ -141,7 +141,7 @@ void MainWindow::buildFrame() {
     describe(inputFrame_, QStringLiteral("frmABC"), tr("Markenwerte und Grenzen"));
     setBackground(inputFrame_, kLegendColor);
     useDefaultFont(inputFrame_);
-    inputFrame_->resize(twipsToPixels(1815), twipsToPixels(5655));
+    inputFrame_->resize(twipsToPixels(kInputFrameWidth), twipsToPixels(5655));
     legend_->placeChildAt(inputFrame_, 180, 1740);
 
     QPushButton* showButton = makeButton(inputFrame_, tr("zeigen"), kPanelColor);
