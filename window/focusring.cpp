@@ -25,8 +25,7 @@ FocusRing::FocusRing(QWidget& window) : QWidget(&window), window_(window) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
-    fitLater_.setSingleShot(true);
-    fitLater_.setInterval(0);
+    fitLater_.setSingleShot(true);  // at once when the events in hand are done
     connect(&fitLater_, &QTimer::timeout, this, &FocusRing::fit);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* /*old*/, QWidget* now) { follow(now); });

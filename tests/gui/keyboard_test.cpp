@@ -167,8 +167,13 @@ TEST(Keyboard, EveryControlTabReachesShowsItsFocus) {
     EXPECT_GE(reached.size(), 25);
 }
 
-// The chart's ring goes round its visible part, also while it scrolls, and goes with the focus.
+// The chart's ring goes round its visible part, also while it scrolls, and goes with the focus;
+// no focus, no ring.
 TEST(Keyboard, TheChartsRingFollowsItsVisiblePart) {
+    {
+        const MainWindow unshown;
+        EXPECT_FALSE(unshown.findChild<QWidget*>("focusRing")->isVisibleTo(&unshown));
+    }
     KeyboardWindow w;
     w.get("txtMarke(2)")->setFocus();
     w.key(Qt::Key_Backtab);
