@@ -27,8 +27,8 @@ void FullScreenMode::set(bool on) {
                               : window_.windowState() & ~Qt::WindowFullScreen);
 }
 
-bool FullScreenMode::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
+bool FullScreenMode::eventFilter(QObject* /*watched: the window only*/, QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
         const bool on = window_.isFullScreen();
         toggle_->setChecked(on);
         leave_->setEnabled(on);
