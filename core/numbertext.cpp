@@ -58,10 +58,9 @@ double toDouble(const NumberScan& s) {
     return s.negative ? -value : value;
 }
 
-}  // namespace
-
-double numericValue(std::string_view text) {
-    NumberScan s;
+// Reads the number at the start of the text into s; returns where the reading ended, the
+// blanks, tabs and line feeds it skipped included.
+std::size_t scanNumber(std::string_view text, NumberScan& s) {
     std::size_t i = 0;
     auto skip = [&] {
         while (i < text.size() && isSkipped(text[i])) {
@@ -100,7 +99,7 @@ double numericValue(std::string_view text) {
         }
     }
     if (!s.hasDigits) {
-        return 0.0;
+        return 0;
     }
     // Exponent: only when at least one digit follows the marker and its sign.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -128,9 +127,23 @@ double numericValue(std::string_view text) {
         }
         if (expDigits) {
             s.exponent = expNegative ? -exponent : exponent;
+            return j;
         }
     }
+    return i;
+}
+
+}  // namespace
+
+double numericValue(std::string_view text) {
+    NumberScan s;
+    scanNumber(text, s);
     return toDouble(s);
+}
+
+std::size_t numberLength(std::string_view text) {
+    NumberScan s;
+    return scanNumber(text, s);
 }
 
 std::optional<double> wholeTextNumber(std::string_view text) {

@@ -16,6 +16,11 @@ namespace frankierung {
 // negative zero. It never fails.
 [[nodiscard]] double numericValue(std::string_view text);
 
+// How much of the text numericValue reads: its number with the blanks, tabs and line feeds
+// inside and after it ("12\t" and "1 2" whole, "2" of "2,5", "1" of "1e"); 0 when the text
+// does not begin with a number ("abc", "-", ".").
+[[nodiscard]] std::size_t numberLength(std::string_view text);
+
 // The whole text, apart from surrounding blanks, read as one decimal number; nullopt when it
 // is empty or anything else stands in it ("12abc", "1 2"). Infinite results are refused too.
 [[nodiscard]] std::optional<double> wholeTextNumber(std::string_view text);

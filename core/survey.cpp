@@ -74,7 +74,11 @@ std::optional<StampRefusal> stampRefusal(const SurveyBoxes& boxes) {
     for (int i = 0; i < 3; ++i) {
         const std::string text = boxes.stampText(i);
         const double v = numericValue(text);
-        if (!(v < 1 || inPairDomain(v))) {
+        // "2,5" and "7x" would run as 2 and 7, values nobody typed; a text without any number
+        // is no value at all and becomes 1 below.
+        const std::size_t read = numberLength(text);
+        const bool textAfterNumber = read > 0 && read < text.size();
+        if (textAfterNumber || !(v < 1 || inPairDomain(v))) {
             return StampRefusal{i, shortenedForMessage(text)};
         }
     }

@@ -55,7 +55,8 @@ private:
 };
 
 // Stamp texts a run refuses: the first box whose value, once values below 1 count as 1, is not
-// a whole number from 1 to kLargestStamp, and its text shortened for a message.
+// a whole number from 1 to kLargestStamp, or whose number has anything but blanks after it
+// ("2,5", "7x", "-5x"), and its text shortened for a message.
 struct StampRefusal {
     int box = 0;  // 0, 1, 2 for A, B, C
     std::string text;

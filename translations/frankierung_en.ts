@@ -167,6 +167,12 @@ and -reverse (see --help-all).</translation>
         <translation>Unexpected argument: %1
 </translation>
     </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1: Faktoren unter 1 zeichnet Qt nur zum Teil, das Fenster nimmt den Faktor 1.
+</source>
+        <translation>QT_SCALE_FACTOR=%1: Qt paints factors below 1 only in part, the window takes the factor 1.
+</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::ChartBoard</name>
@@ -213,6 +219,13 @@ tion running
     <message>
         <source>Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf &apos;zeigen&apos; klicken.</source>
         <translation>How to: enter the stamp values under the post horn, then click &apos;show&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::FullScreenMode</name>
+    <message>
+        <source>Vollbild</source>
+        <translation>Full screen</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "accessibility.h"
 
-#include <QAbstractScrollArea>
 #include <QHash>
 #include <QWidget>
 
@@ -35,12 +34,8 @@ QString spoken(const std::string& text) {
 void describeForScreenReaders(QWidget& window) {
     QHash<QWidget*, QString> hints;
     for (const ControlHint& h : controlHints(window)) {
-        QWidget* control = h.control;
         // The log's hint sits on its viewport, which screen readers never see on its own.
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget());
-            area != nullptr && area->viewport() == control) {
-            control = area;
-        }
+        QWidget* control = controlOf(h.control);
         hints[control] = joinSentences(hints.value(control), h.text);
     }
     for (auto it = hints.cbegin(); it != hints.cend(); ++it) {

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include "userscale.h"
+
 namespace frankierung {
 
 namespace {
+
+// Whatever the window, the chart keeps this much of the container beside the legend.
+constexpr double kWidestColumn = 60;
 
 // Products and differences in double precision, each result kept in single precision.
 float single(double v) {
@@ -38,22 +43,42 @@ Arrangement arrange(SizeTwips window, SizeTwips client) {
     a.chartX2 = 1000.0f;
     a.chartY2 = 20.0f;
 
-    a.scrollBar = {a.legend.width, 93.5f, single(100.0 - a.legend.width - 18.0), 2.5f};
+    // The right column: 18 units, but never narrower than in the least designed window, where
+    // "Darstellung" and a line of the log just fit; in a narrower window (a screen scaled by
+    // 1.5) the chart's visible part gives way.
+    const double leastContainer = kMinimumWindowWidth * kTwipsPerPixel * 0.97;
+    const double column =
+        a.container.width > 0
+            ? std::clamp(18.0 * leastContainer / a.container.width, 18.0, kWidestColumn)
+            : 18.0;
+    const auto inColumn = [column](double left, double width) {  // designed units of 18
+        return UnitRect{single(100.0 - column * (18.0 - left) / 18.0), 0.0f,
+                        single(column * width / 18.0), 4.0f};
+    };
+    a.scrollBar = {a.legend.width, 93.5f, single(100.0 - a.legend.width - column), 2.5f};
 
-    a.frame = {2.0f, 4.2f};
+    // A legend narrower than designed (a small screen) moves the input frame and the post horn
+    // left, down to its edge, rather than cut them; a pixel to spare against rounding.
+    const double legendTwips = (a.container.width - 4 * kTwipsPerPixel) * a.legend.width / 100;
+    const auto leftWithin = [legendTwips, &a](double designed, double width) {
+        const double room = (legendTwips - width - kTwipsPerPixel) / legendTwips;
+        return single(legendTwips > 0 ? std::clamp(room * a.legendSystem.width, 0.0, designed)
+                                      : designed);
+    };
+    a.frame = {leftWithin(2, kInputFrameWidth), 4.2f};
 
-    a.amountCaption = {82.0f, 0.0f, 3.0f, 4.0f};
-    a.amount = {85.0f, 0.0f, 7.0f, 4.0f};
-    a.listButton = {92.0f, 0.0f, 6.0f, 4.0f};
-    a.clearLogButton = {98.0f, 0.0f, 2.0f, 4.0f};
-    a.log = {82.0f, 4.0f, 18.0f, 92.0f};
+    a.amountCaption = inColumn(0, 3);
+    a.amount = inColumn(3, 7);
+    a.listButton = inColumn(10, 6);
+    a.clearLogButton = inColumn(16, 2);
+    a.log = {single(100.0 - column), 4.0f, single(column), 92.0f};
 
     a.hintLine.left = 0.0f;
     a.hintLine.top = single(static_cast<double>(a.legend.top) + a.legend.height + 1.0);
     a.hintLine.width = 100.0f;
     a.hintLine.height = single(100.0 - a.hintLine.top);
 
-    a.image = {1.0f, 0.8f};
+    a.image = {leftWithin(1, kPostHornWidth), 0.8f};
     return a;
 }
 

@@ -45,9 +45,15 @@ struct Arrangement {
 
 // The smallest window, in logical pixels, in which every control shows whole and every caption
 // fits at kSmallestCaptionPoints or more: "Darstellung" sets the width, the input frame under
-// the post horn the height.
+// the post horn the height. A smaller screen still gets a window no larger than itself; below
+// this width the right column keeps the width it has here.
 inline constexpr int kMinimumWindowWidth = 980;
 inline constexpr int kMinimumWindowHeight = 600;
+
+// The post horn's and the input frame's designed widths in twips; they keep them whatever the
+// window.
+inline constexpr double kPostHornWidth = 1860;
+inline constexpr double kInputFrameWidth = 1815;
 
 // window: the window's size; client: the area that holds the container (the window without its
 // menu bar). The container never reaches beyond the client area.

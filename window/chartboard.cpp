@@ -31,6 +31,26 @@ double chartUnits(double value) {
     return static_cast<double>(static_cast<float>(value));
 }
 
+// The stamps' value labels as designed, in the stamps' twips.
+constexpr std::array<double, 3> kValueWidths{435, 375, 435};
+
+// A value too wide for its label takes smaller type, and past the smallest type a wider label
+// about the same middle: every value up to 32767 shows whole (" 32767c").
+void fitValueLabel(PictureBox& stamp, QLabel& label, double designWidth) {
+    const QRectF placed = stamp.childRect(&label);
+    const auto placeWidth = [&](double width) {
+        stamp.placeChild(&label, placed.center().x() - width / 2, placed.top(), width,
+                         placed.height());
+    };
+    placeWidth(designWidth);
+    fitCaption(&label);
+    const double needed =
+        (label.fontMetrics().horizontalAdvance(label.text()) + 2) / stamp.scale().pixelsPerUnitX();
+    if (needed > designWidth) {
+        placeWidth(std::min(needed, stamp.scale().user().width()));
+    }
+}
+
 }  // namespace
 
 ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
@@ -69,7 +89,6 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
 
     const double tops[3] = {60, 0, 120};
     const double valueLefts[3] = {840, 900, 840};
-    const double valueWidths[3] = {435, 375, 435};
     const char* values[3] = {"6c", "10c", "15c"};
     for (int i = 0; i < 3; ++i) {
         auto* stamp = makePictureBox(chart_, kPanelColor, false);
@@ -99,7 +118,8 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
             makeLabel(stamp, QString::fromLatin1(values[i]),
                       designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
         describe(value, indexed("Label2", i), tr("Wert der Briefmarke %1").arg(stampName(i)));
-        stamp->placeChild(value, valueLefts[i], 180, valueWidths[i], 195);
+        stamp->placeChild(value, valueLefts[i], 180, kValueWidths.at(static_cast<std::size_t>(i)),
+                          195);
         // No handlers: a press on it must not reach the stamp beneath.
         value->setAttribute(Qt::WA_NoMousePropagation);
         values_.at(static_cast<std::size_t>(i)) = value;
@@ -208,6 +228,7 @@ void ChartBoard::printGuide(int rightEdge) {
 void ChartBoard::showStampValue(int index, const QString& text) {
     const auto i = static_cast<std::size_t>(index);
     values_.at(i)->setText(text + QStringLiteral("c"));
+    fitValueLabel(*stamps_.at(i), *values_.at(i), kValueWidths.at(i));
     chart_->setChildLeft(stamps_.at(i), chartUnits(numericValue(text.toStdString())));
 }
 

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -67,6 +68,9 @@ QSize captionRoom(const QWidget* widget) {
         return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).size() -
                QSize(m.left() + m.right() + 4, m.top() + m.bottom());
     }
+    if (qobject_cast<const QLabel*>(widget) != nullptr) {
+        return {widget->contentsRect().width(), INT_MAX};  // the designed height, whatever it is
+    }
     // At least one pixel of margin above and below a line of text.
     return {INT_MAX, widget->contentsRect().height() - 2};
 }
@@ -81,26 +85,33 @@ QString captionOf(const QWidget* widget) {
     if (const auto* text = qobject_cast<const QTextEdit*>(widget)) {
         return text->toPlainText();
     }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
     return {};
 }
 
 }  // namespace
 
+QFont shrunkToFit(QFont font, const std::function<bool(const QFont&)>& fits) {
+    while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestCaptionPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    return font;
+}
+
 void fitCaption(QWidget* control) {
     if (!control->property(kDesignFont).isValid()) {
         control->setProperty(kDesignFont, control->font());
     }
-    QFont font = control->property(kDesignFont).value<QFont>();
     const QSize room = captionRoom(control);
     const QString caption = captionOf(control);
-    const auto fits = [&room, &caption](const QFont& f) {
-        const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(caption) <= room.width() &&
-               metrics.height() <= room.height();
-    };
-    while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestCaptionPoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
+    const QFont font =
+        shrunkToFit(control->property(kDesignFont).value<QFont>(), [&](const QFont& f) {
+            const QFontMetrics metrics(f);
+            return metrics.horizontalAdvance(caption) <= room.width() &&
+                   metrics.height() <= room.height();
+        });
     if (font != control->font()) {
         control->setFont(font);
     }
@@ -122,6 +133,15 @@ void setForeground(QWidget* widget, const QColor& color) {
     // A text box draws its flat border in the window text colour, which stays as it is.
     setRole(widget, roleFor(widget, QPalette::Text, QPalette::ButtonText, QPalette::WindowText),
             color);
+}
+
+bool focusedByKeyboard(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
 }
 
 QCursor iconPointer() {

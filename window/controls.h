@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 #include <QTextEdit>
+#include <functional>
 
 #include "fonts.h"
 #include "userscale.h"
@@ -30,10 +31,17 @@ void setForeground(QWidget* widget, const QColor& color);
 // No caption shrinks below this size, whatever the screen.
 inline constexpr double kSmallestCaptionPoints = 7.0;
 
+// The font at its own size, or smaller in quarter points down to kSmallestCaptionPoints: the
+// largest size at which fits holds, the smallest when it never does.
+[[nodiscard]] QFont shrunkToFit(QFont font, const std::function<bool(const QFont&)>& fits);
+
 // Shrinks the font of a control whose caption does not fit it (a button, a text box, a line of
 // text) just enough, in quarter points, never below kSmallestCaptionPoints; a caption that fits
 // keeps the designed font. Call again whenever the control's size or caption changes.
 void fitCaption(QWidget* control);
+
+// A focus that came by the keyboard (Tab, Backtab, a shortcut), not by a click or the program.
+[[nodiscard]] bool focusedByKeyboard(const QEvent* event);
 
 // A small square inside a larger square, hotspot in the middle.
 [[nodiscard]] QCursor iconPointer();

@@ -22,6 +22,11 @@ void keepMovesOff(QWidget* w) {
 
 }  // namespace
 
+QWidget* controlOf(QWidget* mouseTarget) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(mouseTarget->parentWidget());
+    return area != nullptr && area->viewport() == mouseTarget ? area : mouseTarget;
+}
+
 std::vector<ControlHint> controlHints(const QWidget& window) {
     using enum ControlHint::Trigger;
     std::vector<ControlHint> hints;
@@ -85,6 +90,12 @@ void HintLine::watch(const QWidget& window) {
         keepMovesOff(h.control);
         h.control->removeEventFilter(this);  // once, even with both a move and a click hint
         h.control->installEventFilter(this);
+        if (h.trigger == ControlHint::Trigger::Move) {
+            QWidget* focused = controlOf(h.control);
+            focusHints_.insert(focused, h.text);
+            focused->removeEventFilter(this);
+            focused->installEventFilter(this);
+        }
     }
     // The pair panels write their own lines; the rest have no hint at all.
     for (const char* name : {"Label2(0)", "Label2(1)", "Label2(2)", "picAB", "picBC", "picCA",
@@ -125,6 +136,12 @@ bool HintLine::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         }
+        case QEvent::FocusIn:
+            if (const auto it = focusHints_.constFind(watched);
+                focusedByKeyboard(event) && it != focusHints_.cend()) {
+                show(*it);
+            }
+            break;
         default:
             break;
     }

@@ -12,6 +12,18 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Window)
 };
+
+// Qt paints widgets only in part at a scale factor below 1 (QT_SCALE_FACTOR=0.75 leaves most of
+// the window black): such a factor is set aside before the application exists. Returns it.
+std::optional<QString> setAsideScaleBelowOne() {
+    const QString factor = qEnvironmentVariable("QT_SCALE_FACTOR");
+    bool ok = false;
+    if (const double value = factor.toDouble(&ok); !ok || value >= 1) {
+        return std::nullopt;
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    return factor;
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -20,6 +32,7 @@ int main(int argc, char* argv[]) {
         // Enough to answer --help and --version; the window itself needs a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const std::optional<QString> scaleSetAside = setAsideScaleBelowOne();
     std::optional<frankierung::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
@@ -47,6 +60,12 @@ int main(int argc, char* argv[]) {
         std::fputs(answer->out.c_str(), stdout);
         std::fputs(answer->err.c_str(), stderr);
         return answer->exitCode;
+    }
+    if (scaleSetAside) {
+        std::fputs(qUtf8Printable(Texts::tr("QT_SCALE_FACTOR=%1: Faktoren unter 1 zeichnet Qt nur "
+                                            "zum Teil, das Fenster nimmt den Faktor 1.\n")
+                                      .arg(*scaleSetAside)),
+                   stderr);
     }
     frankierung::setUpDesignLook();
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -14,8 +15,11 @@
 #include "accessibility.h"
 #include "chartboard.h"
 #include "design.h"
+#include "focusring.h"
+#include "fullscreen.h"
 #include "hintline.h"
 #include "logcolumn.h"
+#include "menukeys.h"
 #include "pairpanels.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
@@ -73,6 +77,9 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     buildFrame();
     buildTabOrder();
     connectParts();
+    new FullScreenMode(*this, *menu("mnuAnsicht"));
+    openMenuBarWithF10(*this);
+    new FocusRing(*this);
     for (QMenu* added : {menu("mnuDatei"), menu("mnuBearbeiten"), menu("mnuAnsicht")}) {
         added->menuAction()->setVisible(!added->isEmpty());
     }
@@ -126,7 +133,7 @@ void MainWindow::buildFrame() {
     useDefaultFont(postHorn);
     describe(postHorn, QStringLiteral("Image1"), tr("Posthorn"));
     postHorn->setSvg(QStringLiteral(":/pictures/posthorn.svg"), QSize(124, 115));
-    postHorn->resize(twipsToPixels(1860), twipsToPixels(1725));
+    postHorn->resize(twipsToPixels(kPostHornWidth), twipsToPixels(1725));
     legend_->placeChildAt(postHorn, 120, 120);
     postHorn_ = postHorn;
 
@@ -134,7 +141,7 @@ void MainWindow::buildFrame() {
     describe(inputFrame_, QStringLiteral("frmABC"), tr("Markenwerte und Grenzen"));
     setBackground(inputFrame_, kLegendColor);
     useDefaultFont(inputFrame_);
-    inputFrame_->resize(twipsToPixels(1815), twipsToPixels(5655));
+    inputFrame_->resize(twipsToPixels(kInputFrameWidth), twipsToPixels(5655));
     legend_->placeChildAt(inputFrame_, 180, 1740);
 
     QPushButton* showButton = makeButton(inputFrame_, tr("zeigen"), kPanelColor);
@@ -172,26 +179,32 @@ void MainWindow::buildTabOrder() {
 }
 
 void MainWindow::connectParts() {
-    // The commands, by the object names of the buttons and menu items that run them.
+    // The commands, by the object names of the buttons and menu items that run them, and of the
+    // boxes that run them on Enter.
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"cmdZeigen", &MainWindow::showChart},  {"cmdCls", &MainWindow::clearChartAndLog},
-        {"cmdLoeschen", &MainWindow::clearLog}, {"cmdWie", &MainWindow::listRepresentations},
-        {"cmdAlles", &MainWindow::wipeBoard},   {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
-        {"cmdInfo", &MainWindow::showAuthors},  {"cmdEnde", &MainWindow::quit},
+        {"cmdZeigen", &MainWindow::showChart},   {"cmdCls", &MainWindow::clearChartAndLog},
+        {"cmdLoeschen", &MainWindow::clearLog},  {"cmdWie", &MainWindow::listRepresentations},
+        {"cmdAlles", &MainWindow::wipeBoard},    {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
+        {"cmdInfo", &MainWindow::showAuthors},   {"cmdEnde", &MainWindow::quit},
+        {"txtMarke(0)", &MainWindow::showChart}, {"txtMarke(1)", &MainWindow::showChart},
+        {"txtMarke(2)", &MainWindow::showChart}, {"txtPrüf", &MainWindow::listRepresentations},
     };
     for (const auto& [name, command] : commands) {
-        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
+        const QString objectName = QString::fromUtf8(name);
+        if (auto* action = findChild<QAction*>(objectName)) {
             connect(action, &QAction::triggered, this, command);
+        } else if (auto* box = findChild<QLineEdit*>(objectName)) {
+            connect(box, &QLineEdit::returnPressed, this, command);
         } else {
-            connect(control<QAbstractButton>(QString::fromLatin1(name)), &QAbstractButton::clicked,
-                    this, command);
+            connect(control<QAbstractButton>(objectName), &QAbstractButton::clicked, this, command);
         }
     }
     // The arrays and the boxes that report an index or a place.
     connect(stamps_, &StampInputs::stepClicked, this,  // cmdMarkeplus(i), cmdMarkeMinus(i)
             &MainWindow::stepStampValue);
     connect(stamps_, &StampInputs::changed, this, &MainWindow::followStampValue);  // txtMarke(i)
-    connect(pairs_, &PairPanels::hovered, this, &MainWindow::showPairLine);  // picAB, picBC, picCA
+    connect(pairs_, &PairPanels::lineAsked, this,
+            &MainWindow::showPairLine);  // picAB, picBC, picCA
     connect(board_, &ChartBoard::pressed, this, &MainWindow::pickAmountAndStartNote);  // picGraph
     connect(board_, &ChartBoard::moved, this, &MainWindow::showAmountAndContinueNote);
     connect(board_, &ChartBoard::released, this, &MainWindow::endNote);

@@ -2,6 +2,7 @@
 // the chart means for the parts; and the start-up.
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <cmath>
 #include <cstdint>
 
@@ -26,7 +27,10 @@ double amountUnder(float x) {
 }  // namespace
 
 void MainWindow::startUp() {
-    setMinimumSize(kMinimumWindowWidth, kMinimumWindowHeight);
+    // Never beyond the screen: scaled by 1.5, a 1280 x 1024 screen has 853 x 683 logical pixels,
+    // and the content then fits itself to the smaller window.
+    setMinimumSize(
+        QSize(kMinimumWindowWidth, kMinimumWindowHeight).boundedTo(screen()->availableSize()));
     arrangeContent();
     showChart();
     board_->printGuide(column_->logLeft());

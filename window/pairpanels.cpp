@@ -1,6 +1,8 @@
 #include "pairpanels.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
+#include <algorithm>
 
 #include "appstart.h"
 #include "design.h"
@@ -26,6 +28,54 @@ QString nameOf(std::size_t value) {
 // With its sign's place: a blank before positive numbers.
 QString number(double value) {
     return QString::fromStdString(signedNumberText(value));
+}
+
+qsizetype leadingBlanks(const QString& text) {
+    qsizetype n = 0;
+    while (n < text.size() && text[n] == QLatin1Char(' ')) {
+        ++n;
+    }
+    return n;
+}
+
+// "6-10" on one line in the panel's type, or smaller down to the smallest caption size; what is
+// still too wide then ("32767-32767") takes two lines, broken after the "-". The two lines share
+// the panel's height evenly between their digits, and each one's first digit starts at the left
+// edge: a leading blank there has no ink and would only cost room.
+void printLabel(PictureBox& panel, const QString& first, const QString& second) {
+    Canvas& canvas = panel.canvas();
+    canvas.clear();
+    canvas.setPenColor(kWhite);
+    const QRectF room = panel.innerRect();
+    const QString oneLine = first + second;
+    const QFont single = shrunkToFit(panel.font(), [&](const QFont& f) {
+        return QFontMetricsF(f, &panel).horizontalAdvance(oneLine) <= room.width();
+    });
+    if (QFontMetricsF(single, &panel).horizontalAdvance(oneLine) <= room.width()) {
+        canvas.setFontSize(single.pointSizeF());
+        canvas.print(oneLine);
+        return;
+    }
+    const auto inkWidth = [](const QFontMetricsF& m, const QString& line) {
+        return m.horizontalAdvance(line.mid(leadingBlanks(line)));
+    };
+    const QFont twoLines = shrunkToFit(panel.font(), [&](const QFont& f) {
+        const QFontMetricsF m(f, &panel);
+        return std::max(inkWidth(m, first), inkWidth(m, second)) <= room.width() &&
+               2 * m.capHeight() + 2 <= room.height();
+    });
+    const QFontMetricsF m(twoLines, &panel);
+    canvas.setFontSize(twoLines.pointSizeF());
+    // Above, between and below the digits: a third of what they leave each.
+    const double margin = (room.height() - 2 * m.capHeight()) / 3;
+    const auto printAt = [&](const QString& line, double baseline) {
+        const double blanks = m.horizontalAdvance(line.left(leadingBlanks(line)));
+        canvas.setPrintPosition(
+            panel.scale().toUser({room.left() - blanks, baseline - m.ascent()}));
+        canvas.print(line);
+    };
+    printAt(first, room.top() + margin + m.capHeight());
+    printAt(second, room.bottom() - margin);
 }
 
 }  // namespace
@@ -55,7 +105,8 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
         describe(panel, QStringLiteral("pic") + letters, tr("Paarfeld %1").arg(caption));
         panel->setCursor(Qt::ArrowCursor);
         panel->setGeometry(twipsRect(540, row.top, 555, 315));
-        connect(panel, &PictureBox::mouseMoved, this, [this, k] { emit hovered(k); });
+        connect(panel, &PictureBox::mouseMoved, this, [this, k] { emit lineAsked(k); });
+        panel->installEventFilter(this);
         panels_.at(static_cast<std::size_t>(k)) = panel;
 
         TextBox* bound = makeTextBox(frame, {{}, std::nullopt, kPanelColor, {}});
@@ -76,6 +127,15 @@ PairPanels::PairPanels(QWidget* frame, const StampInputs& stamps, QObject* paren
     describe(bounds_[3], QStringLiteral("StartABC"), tr("Grenze für alle drei Markenwerte"),
              tr("jede Zahl ab"));
     bounds_[3]->setGeometry(twipsRect(1140, 5100, 495, 315));
+}
+
+bool PairPanels::eventFilter(QObject* watched, QEvent* event) {
+    const auto* panel = qobject_cast<const PictureBox*>(watched);
+    if (const auto k = std::find(panels_.cbegin(), panels_.cend(), panel);
+        k != panels_.cend() && focusedByKeyboard(event)) {
+        emit lineAsked(static_cast<int>(k - panels_.cbegin()));
+    }
+    return false;
 }
 
 void PairPanels::clear() {
@@ -136,10 +196,8 @@ QString PairPanels::line(int pair) const {
 
 void PairPanels::pairRowsStarting() {
     for (int k = 0; k < 3; ++k) {
-        PictureBox* panel = panels_.at(static_cast<std::size_t>(k));
-        panel->canvas().clear();
-        panel->canvas().setPenColor(kWhite);
-        panel->canvas().print(stamps_.text(k) + QLatin1Char('-') + stamps_.text((k + 1) % 3));
+        printLabel(*panels_.at(static_cast<std::size_t>(k)), stamps_.text(k) + QLatin1Char('-'),
+                   stamps_.text((k + 1) % 3));
     }
 }
 

@@ -1,6 +1,6 @@
 // The pairs of stamp values: a caption, a coloured panel and a bound box for each pair, and the
-// bound box for all three. A run labels the panels and fills the boxes; the mouse over a panel
-// asks for its pair's line.
+// bound box for all three. A run labels the panels and fills the boxes; the mouse over a panel,
+// or the keyboard focus moving onto it, asks for its pair's line.
 #pragma once
 
 #include <QObject>
@@ -37,7 +37,10 @@ public:
     void tripleBound(const std::string& text) override;
 
 signals:
-    void hovered(int pair);
+    void lineAsked(int pair);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const StampInputs& stamps_;

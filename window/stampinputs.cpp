@@ -40,7 +40,10 @@ StampInputs::StampInputs(QWidget* frame, QObject* parent) : QObject(parent) {
                  tr("Markenwert eingeben"));
         box->setGeometry(twipsRect(600, top, 675, heights[i]));
         box->setMaxLength(kMaxNumberTextLength);
-        connect(box, &QLineEdit::textChanged, this, [this, i] { emit changed(i); });
+        connect(box, &QLineEdit::textChanged, this, [this, i, box] {
+            fitCaption(box);  // five digits and a blank in smaller type rather than cut
+            emit changed(i);
+        });
         boxes_.at(static_cast<std::size_t>(i)) = box;
 
         QPushButton* plus = makeButton(frame, QStringLiteral("+"), kPanelColor, &buttonFont);

@@ -127,7 +127,8 @@ TEST(Export, RefusesAndWritesNothing) {
         {{"6", "10", "15"}, "x.jpg", 1, "Unbekanntes Dateiformat"},
         {{"--to", "2", "--width", "20000", "6", "10", "15"}, "x.png", 1, "groß werden"},
         {{"--to", "100", "--width", "20000", "6", "10", "15"}, "x.png", 1, "groß werden"},
-        {{"6.0", "10", "32768"}, "x.svg", 2, "Markenwert C = „32768“ geht nicht"}};
+        {{"6.0", "10", "32768"}, "x.svg", 2, "Markenwert C = „32768“ geht nicht"},
+        {{"6", "7x", "15"}, "x.png", 2, "Markenwert B = „7x“ geht nicht"}};
     for (const auto& [args, name, code, message] : cases) {
         Exported e(name, args);
         EXPECT_EQ(e.outcome.exitCode, code) << message;

@@ -94,7 +94,9 @@ TEST(StampInput, StepsTypingAndTheirTraces) {
     w.setText("txtMarke(0)", "");
     QTest::keyClicks(w.get("txtMarke(0)"), "12abc");
     EXPECT_EQ(w.text("Label2(0)") + "|" + QString::number(w.stamp(0).x()), "12abcc|12");
-    // A run raises values below one to "1", which moves their stamps at once.
+    // A run raises values below one to "1", which moves their stamps at once (A as typed above
+    // it would refuse).
+    w.setText("txtMarke(0)", "12");
     w.setText("txtMarke(1)", "-7");
     w.click("cmdZeigen");
     EXPECT_EQ(

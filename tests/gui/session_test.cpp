@@ -103,9 +103,11 @@ public:
             case 12:
                 get<QScrollBar>("hscn")->setValue(pick(1535));
                 return "scroll";
-            default:
-                QTest::keyClick(get(someBox()), pick(2) == 0 ? Qt::Key_Backspace : Qt::Key_Return);
-                return "key";
+            default: {
+                const bool enter = pick(2) == 1;
+                QTest::keyClick(get(someBox()), enter ? Qt::Key_Return : Qt::Key_Backspace);
+                return enter ? "run" : "key";  // Enter runs "zeigen" or "Darstellung"
+            }
         }
     }
 
