@@ -82,6 +82,12 @@ void PictureBox::setPicture(const QString& svgResource, QSize logicalSize) {
     update();
 }
 
+void PictureBox::setPictureSize(QSize logicalSize) {
+    pictureSize_ = logicalSize;
+    tiles_.clear();
+    update();
+}
+
 // --- Coordinate system ---
 
 void PictureBox::setScale(double left, double top, double width, double height) {
@@ -182,6 +188,35 @@ void PictureBox::cleared() {
     tiles_.clear();
     update();
     wholeBoxDirty_ = true;
+    emit drawingCleared();
+}
+
+std::vector<DrawingItem> PictureBox::takeItems(std::size_t from) {
+    const std::vector<DrawingItem>& all = drawing_.items();
+    if (from >= all.size()) {
+        return {};
+    }
+    std::vector<DrawingItem> taken(all.begin() + static_cast<std::ptrdiff_t>(from), all.end());
+    const UserScale s = scale();
+    QRectF area;
+    for (const DrawingItem& item : taken) {
+        area |= pixelBounds(item, s);
+    }
+    drawing_.truncate(from);
+    tiles_.truncated(from, area.toAlignedRect());
+    update(area.toAlignedRect());
+    return taken;
+}
+
+void PictureBox::putItems(std::vector<DrawingItem> items) {
+    // One repaint for all of them: a long stroke would otherwise queue thousands of small ones.
+    const UserScale s = scale();
+    QRectF area;
+    for (DrawingItem& item : items) {
+        area |= pixelBounds(item, s);
+        drawing_.append(std::move(item));
+    }
+    update(area.toAlignedRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "canvas.h"
 #include "drawing.h"
@@ -32,6 +33,7 @@ public:
     void setSunkenBorder(bool sunken);  // the standard sunken 3-D border, 2 px each side
     // An SVG resource shown at the given logical size from the inner top-left corner.
     void setPicture(const QString& svgResource, QSize logicalSize);
+    void setPictureSize(QSize logicalSize);
 
     // The coordinate system; twips until a scale is set. A zero or non-finite extent has no
     // mapping and is ignored.
@@ -54,12 +56,18 @@ public:
     [[nodiscard]] Canvas& canvas() { return canvas_; }
     [[nodiscard]] Canvas newCanvas() { return Canvas(*this); }
     [[nodiscard]] const Drawing& drawing() const { return drawing_; }
+    // The items from index `from` on, taken off the drawing and the screen, in drawing order.
+    [[nodiscard]] std::vector<DrawingItem> takeItems(std::size_t from);
+    // Items put back at the drawing's end, each with its own pen and mark, and shown.
+    void putItems(std::vector<DrawingItem> items);
 
 signals:
     // Positions in user units; buttons as Qt reports them, on release the released one.
     void mousePressed(QPointF pos, Qt::MouseButtons buttons);
     void mouseMoved(QPointF pos, Qt::MouseButtons buttons);
     void mouseReleased(QPointF pos, Qt::MouseButtons buttons);
+    // Everything drawn is gone (a canvas cleared it).
+    void drawingCleared();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
