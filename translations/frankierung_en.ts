@@ -383,6 +383,14 @@ tion running
         <source>Ansicht</source>
         <translation>View</translation>
     </message>
+    <message>
+        <source>Notiz zurücknehmen</source>
+        <translation>Undo note</translation>
+    </message>
+    <message>
+        <source>Notiz wiederherstellen</source>
+        <translation>Redo note</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::PairPanels</name>

@@ -10,8 +10,11 @@
 #include <limits>
 
 #include "appstart.h"
+#include "chartlayout.h"
 #include "chartrenderer.h"
+#include "chartscroller.h"
 #include "design.h"
+#include "notehistory.h"
 #include "numbertext.h"
 #include "survey.h"
 
@@ -20,6 +23,19 @@ namespace frankierung {
 namespace {
 
 const QColor kNoteColor{0, 0, 128};  // palette blue
+
+// A stamp as designed, in twips, its picture in pixels, and where its value label ends and
+// starts in its twips. Its top lies at most kStampTopTwips below the chart's top.
+constexpr QSize kStampTwips{1515, 2055};
+constexpr QSize kStampPicture{100, 132};
+constexpr double kValueRightTwips = 1275;
+constexpr double kValueTopTwips = 180;
+constexpr double kStampTopTwips = 120;
+// Ground left between a stamp and the rows below it, and between the axis's last number and the
+// log column, in pixels; stamps never shrink below this share of their size.
+constexpr double kStampGap = 2;
+constexpr double kEndGround = 6;
+constexpr double kSmallestStampShare = 0.2;
 
 // Chart units are single precision. Beyond that range the value becomes an infinity, which
 // the chart keeps off screen; a plain cast would be undefined there.
@@ -51,21 +67,22 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     notes_->setMark(DrawingItem::Mark::Note);
     notes_->setPenColor(kNoteColor);
     notes_->setPenWidth(2);
+    history_ = new NoteHistory(*chart_, this);
 
     scrollBar_ = new QScrollBar(Qt::Horizontal, container);
     describe(scrollBar_, QStringLiteral("hscn"), tr("Bildlauf des Diagramms"));
-    // 1534, not 1300: only then can the chart's right end be scrolled into view.
+    // Not 1300: the arrangement sets the maximum that shows the chart's right end.
     scrollBar_->setRange(0, 1534);
     scrollBar_->setValue(0);
     scrollBar_->setSingleStep(1);
     scrollBar_->setPageStep(10);
     scrollBar_->setFocusPolicy(Qt::StrongFocus);
     container->placeChild(scrollBar_, 45, 8640, 7335, 375);
-    // Without tracking the value changes when the thumb is released; while it is dragged the
-    // chart follows the thumb's position.
-    scrollBar_->setTracking(false);
+    // Tracked: whatever reads the value (a screen reader, the hint line) sees where the thumb
+    // is while it is dragged, and the chart follows it.
+    scrollBar_->setTracking(true);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::followScrollBar);
-    connect(scrollBar_, &QScrollBar::sliderMoved, this, &ChartBoard::followScrollBar);
+    new ChartScroller(chart_, container, scrollBar_, this);
 
     const double tops[3] = {60, 0, 120};
     const double valueLefts[3] = {840, 900, 840};
@@ -76,9 +93,11 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         describe(stamp, indexed("Picture1", i),
                  tr("Briefmarke für Markenwert %1").arg(stampName(i)));
         useDefaultFont(stamp);
-        stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), QSize(100, 132));
+        stamp->setPicture(QStringLiteral(":/pictures/stamp%1.svg").arg(i), kStampPicture);
         stamp->setCursor(Qt::SizeAllCursor);
-        stamp->resize(twipsToPixels(1515), twipsToPixels(2055));
+        stamp->resize(twipsToPixels(kStampTwips.width()), twipsToPixels(kStampTwips.height()));
+        // Its children stay where designed at any size of the stamp.
+        stamp->setScale(0, 0, kStampTwips.width(), kStampTwips.height());
         // Top in chart units (start-up sets the left to the value); the stamp keeps its size in
         // pixels whatever the scale.
         chart_->placeChildAt(stamp, 0, tops[i]);
@@ -99,7 +118,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
             makeLabel(stamp, QString::fromLatin1(values[i]),
                       designFont(QStringLiteral("MS Sans Serif"), 9.75), kWhite, Qt::AlignCenter);
         describe(value, indexed("Label2", i), tr("Wert der Briefmarke %1").arg(stampName(i)));
-        stamp->placeChild(value, valueLefts[i], 180, valueWidths[i], 195);
+        stamp->placeChild(value, valueLefts[i], kValueTopTwips, valueWidths[i], 195);
         // No handlers: a press on it must not reach the stamp beneath.
         value->setAttribute(Qt::WA_NoMousePropagation);
         values_.at(static_cast<std::size_t>(i)) = value;
@@ -136,8 +155,15 @@ void ChartBoard::arrange(const Arrangement& a, bool first) {
         stampPixels[i] = chart_->scale().toPixels(chart_->childRect(stamps_[i]).topLeft()) -
                          chart_->innerRect().topLeft();
     }
-    container_->placeChild(chart_, left, a.chart.top, a.chart.width, a.chart.height);
-    chart_->setScaleCorners(a.chartX1, a.chartY1, a.chartX2, a.chartY2);
+    // The last amount's column and its number lie right of the arranged edge: the chart goes on
+    // that far, in units as arranged, so that the scroll bar's end shows them whole.
+    const double unitsPerStep = (a.chartX2 - a.chartX1) / a.chart.width;
+    const double pixelsPerUnit = container_->scale().pixelsPerUnitX() / unitsPerStep;
+    const double reach =
+        std::max(1.0, lastNumberReach(chart_) / pixelsPerUnit) + kEndGround / pixelsPerUnit;
+    container_->placeChild(chart_, left, a.chart.top, a.chart.width + reach / unitsPerStep,
+                           a.chart.height);
+    chart_->setScaleCorners(a.chartX1, a.chartY1, a.chartX2 + reach, a.chartY2);
     if (first) {
         for (std::size_t i = 0; i < stamps_.size(); ++i) {
             const QPointF user =
@@ -145,12 +171,36 @@ void ChartBoard::arrange(const Arrangement& a, bool first) {
             chart_->placeChildAt(stamps_[i], user.x(), user.y());
         }
     }
+    // On a short screen the stamps take a smaller size, so that they stay above the rows.
+    const double aboveRows =
+        chart_->scale().toPixels({0, chartlayout::kStripsTop}).y() - chart_->innerRect().top();
+    const double room = aboveRows - kStampTopTwips / kTwipsPerPixel - kStampGap;
+    sizeStamps(std::clamp(room * kTwipsPerPixel / kStampTwips.height(), kSmallestStampShare, 1.0));
     const UnitRect& s = a.scrollBar;
     container_->placeChild(scrollBar_, s.left, s.top, s.width, s.height);
+    // The chart shows between the legend and the log column.
+    const double shown = a.log.left - a.chart.left;
+    scrollBar_->setMaximum(
+        static_cast<int>(std::ceil(a.chart.width + reach / unitsPerStep - shown)));
+}
+
+void ChartBoard::sizeStamps(double share) {
+    for (std::size_t i = 0; i < stamps_.size(); ++i) {
+        PictureBox* stamp = stamps_[i];
+        stamp->resize(twipsToPixels(kStampTwips.width() * share),
+                      twipsToPixels(kStampTwips.height() * share));
+        stamp->setPictureSize((QSizeF(kStampPicture) * share).toSize());
+        // Its right edge where designed, unless it would stick out to the left.
+        const double twipsPerPixel =
+            kStampTwips.width() / std::max(1.0, static_cast<double>(stamp->width()));
+        const double width = values_[i]->width() * twipsPerPixel;
+        stamp->placeChildAt(values_[i], std::max(0.0, kValueRightTwips - width), kValueTopTwips);
+    }
 }
 
 void ChartBoard::startNote(float x, float y) {
     noting_ = true;
+    history_->beginStroke();
     lastX_ = x;
     lastY_ = y;
 }
@@ -158,6 +208,7 @@ void ChartBoard::startNote(float x, float y) {
 void ChartBoard::continueNote(float x, float y) {
     if (noting_) {
         notes_->line(lastX_, lastY_, x, y);
+        history_->strokeGrew();
         lastX_ = x;
         lastY_ = y;
     }
@@ -165,6 +216,17 @@ void ChartBoard::continueNote(float x, float y) {
 
 void ChartBoard::endNote() {
     noting_ = false;
+    history_->endStroke();
+}
+
+void ChartBoard::takeBackNote() {
+    endNote();
+    history_->takeBack();
+}
+
+void ChartBoard::bringBackNote() {
+    endNote();
+    history_->bringBack();
 }
 
 void ChartBoard::printGuide(int rightEdge) {
@@ -232,7 +294,7 @@ void ChartBoard::setPatienceVisible(bool visible) {
 
 void ChartBoard::followScrollBar() {
     // 16, not the legend's width: start-up placed the chart there.
-    const auto left = static_cast<std::int16_t>(16 - scrollBar_->sliderPosition());
+    const auto left = static_cast<std::int16_t>(16 - scrollBar_->value());
     container_->setChildLeft(chart_, static_cast<float>(left));
 }
 

@@ -16,6 +16,7 @@
 #include "design.h"
 #include "hintline.h"
 #include "logcolumn.h"
+#include "notehistory.h"
 #include "pairpanels.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     // stamp over an earlier one, the patience box over the stamp's value), the later one lies in
     // front.
     buildFrame();
+    addBoardCommands();
     buildTabOrder();
     connectParts();
     for (QMenu* added : {menu("mnuDatei"), menu("mnuBearbeiten"), menu("mnuAnsicht")}) {
@@ -102,6 +104,27 @@ void MainWindow::buildMenus() {
                                       {"mnuAnsicht", tr("Ansicht")}}) {
         menuBar()->addMenu(title)->setObjectName(QString::fromLatin1(name));
     }
+}
+
+void MainWindow::addBoardCommands() {
+    const auto add = [this](const char* menuName, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys) {
+        QAction* action = menu(menuName)->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        return action;
+    };
+    QAction* takeBack = add("mnuBearbeiten", "cmdRueckgaengig", tr("Notiz zurücknehmen"),
+                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* bringBack =
+        add("mnuBearbeiten", "cmdWiederherstellen", tr("Notiz wiederherstellen"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto enable = [this, takeBack, bringBack] {
+        takeBack->setEnabled(board_->history().canTakeBack());
+        bringBack->setEnabled(board_->history().canBringBack());
+    };
+    connect(&board_->history(), &NoteHistory::changed, this, enable);
+    enable();
 }
 
 QMenu* MainWindow::menu(const char* objectName) const {
@@ -174,10 +197,16 @@ void MainWindow::buildTabOrder() {
 void MainWindow::connectParts() {
     // The commands, by the object names of the buttons and menu items that run them.
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"cmdZeigen", &MainWindow::showChart},  {"cmdCls", &MainWindow::clearChartAndLog},
-        {"cmdLoeschen", &MainWindow::clearLog}, {"cmdWie", &MainWindow::listRepresentations},
-        {"cmdAlles", &MainWindow::wipeBoard},   {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
-        {"cmdInfo", &MainWindow::showAuthors},  {"cmdEnde", &MainWindow::quit},
+        {"cmdZeigen", &MainWindow::showChart},
+        {"cmdCls", &MainWindow::clearChartAndLog},
+        {"cmdLoeschen", &MainWindow::clearLog},
+        {"cmdWie", &MainWindow::listRepresentations},
+        {"cmdAlles", &MainWindow::wipeBoard},
+        {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
+        {"cmdInfo", &MainWindow::showAuthors},
+        {"cmdEnde", &MainWindow::quit},
+        {"cmdRueckgaengig", &MainWindow::takeBackNote},
+        {"cmdWiederherstellen", &MainWindow::bringBackNote},
     };
     for (const auto& [name, command] : commands) {
         if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {

@@ -78,6 +78,14 @@ void MainWindow::quit() {
     QCoreApplication::quit();
 }
 
+void MainWindow::takeBackNote() {
+    board_->takeBackNote();
+}
+
+void MainWindow::bringBackNote() {
+    board_->bringBackNote();
+}
+
 // --- Stamp values and pair panels ---
 
 void MainWindow::stepStampValue(int stamp, int by) {
