@@ -131,7 +131,10 @@ void PictureBox::setChildLeft(QWidget* child, double left) {
     Placement p =
         it != placements_.cend() && it->child ? *it : Placement{child, childRect(child), false};
     p.user.moveLeft(left);
-    place(child, p);
+    placements_[child] = p;
+    // Moved, never resized: a wide child that slides (the scrolled chart) keeps its pixels and
+    // what it has painted; the next placement or rescale rounds both edges again.
+    apply(p, false);
 }
 
 QRectF PictureBox::childRect(const QWidget* child) const {
@@ -146,7 +149,7 @@ void PictureBox::place(QWidget* child, const Placement& p) {
     apply(p);
 }
 
-void PictureBox::apply(const Placement& p) {
+void PictureBox::apply(const Placement& p, bool resize) {
     QWidget* child = p.child;
     if (borderFrame_ != nullptr) {
         borderFrame_->raise();
@@ -154,7 +157,7 @@ void PictureBox::apply(const Placement& p) {
     const UserScale s = scale();
     const QPointF topLeft = s.toPixels(p.user.topLeft());
     const QPoint at(toWidgetInt(topLeft.x()), toWidgetInt(topLeft.y()));
-    if (!p.userSize) {
+    if (!p.userSize || !resize) {
         child->move(at);
         return;
     }

@@ -46,7 +46,7 @@ public:
     void placeChild(QWidget* child, double left, double top, double width, double height);
     // Left and top in user units; the child keeps its size in logical pixels.
     void placeChildAt(QWidget* child, double left, double top);
-    void setChildLeft(QWidget* child, double left);  // top and size as they are
+    void setChildLeft(QWidget* child, double left);  // top and pixel size as they are
     // The place in user units as last set, fractions kept; no size for a child placed with its
     // pixel size. A child never placed is read from where it stands.
     [[nodiscard]] QRectF childRect(const QWidget* child) const;
@@ -83,7 +83,7 @@ private:
         bool userSize = false;  // else the child keeps its pixel size
     };
     void place(QWidget* child, const Placement& p);
-    void apply(const Placement& p);
+    void apply(const Placement& p, bool resize = true);
     void relayoutChildren();
     void updateBorderFrame();
 

@@ -70,12 +70,15 @@ TEST(ScrollingBy, KeysWhileTheChartHasTheFocus) {
         {Qt::Key_End, Qt::ControlModifier, 500},
         {Qt::Key_A, {}, 500}};
     w.chart()->setFocus();
+    // Moved, never resized: a resize would throw away all it has painted.
+    const QSize size = w.chart()->size();
     for (const auto& [key, modifiers, after] : keys) {
         SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
         bar->setValue(500);
         QTest::keyClick(w.chart(), key, modifiers);
         EXPECT_EQ(bar->value(), after);
         EXPECT_EQ(chartLeft(w), 16 - after);
+        EXPECT_EQ(w.chart()->size(), size);
     }
     // Elsewhere the keys are the focused control's: Home in a stamp box moves its caret.
     auto* box = w.get<QLineEdit>("txtMarke(0)");
