@@ -5,8 +5,9 @@
 #include <charconv>
 
 #include "appstart.h"
+#include "chartsheet.h"
+#include "picturewriter.h"
 #include "sheetfile.h"
-#include "sheetwriter.h"
 #include "survey.h"
 
 namespace frankierung {
@@ -129,7 +130,7 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
     if (from.value >= to.value) {
         return refused(Texts::tr("--from muss kleiner als --to sein."));
     }
-    const auto format = sheetFormatFor(file);
+    const auto format = pictureFormatFor(file);
     if (!format) {
         return refused(Texts::tr("Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).")
                            .arg(shownName(argumentBytes(file))));
@@ -150,7 +151,7 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
         return {2, {}, (refusalText(*refusal) + u'\n').toStdString()};
     }
     const QSize size = sheet.size();
-    if (*format == SheetFormat::Png &&
+    if (*format == PictureFormat::Png &&
         (size.height() > kMaxHeight ||
          static_cast<double>(size.width()) * size.height() > kMaxPixels)) {
         return refused(
@@ -162,7 +163,7 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
                 .arg(size.height())
                 .arg(kMaxHeight));
     }
-    if (const auto error = writeSheet(sheet, argumentBytes(file), *format)) {
+    if (const auto error = writePicture(sheet, argumentBytes(file), *format)) {
         return {1, {}, error->toStdString() + "\n"};
     }
     return {};
