@@ -19,10 +19,6 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Export)
 };
 
-// A raster image beyond this would cost hundreds of megabytes; SVG and PDF cost no such memory.
-constexpr double kMaxPixels = 64.0 * 1024 * 1024;
-constexpr int kMaxHeight = 32000;
-
 const QString kProgram = QStringLiteral("frankierung-chart");
 
 ProgramOutcome refused(const QString& message) {
@@ -152,8 +148,8 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
     }
     const QSize size = sheet.size();
     if (*format == PictureFormat::Png &&
-        (size.height() > kMaxHeight ||
-         static_cast<double>(size.width()) * size.height() > kMaxPixels)) {
+        (size.height() > kMostPngSide ||
+         static_cast<double>(size.width()) * size.height() > kMostPngPixels)) {
         return refused(
             Texts::tr("Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens "
                       "%3 Pixel hoch und 64 Mio. Pixel); bitte --width "
@@ -161,7 +157,7 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
                       "Streifen nehmen oder SVG oder PDF wählen.")
                 .arg(size.width())
                 .arg(size.height())
-                .arg(kMaxHeight));
+                .arg(kMostPngSide));
     }
     if (const auto error = writePicture(sheet, argumentBytes(file), *format)) {
         return {1, {}, error->toStdString() + "\n"};

@@ -62,8 +62,10 @@ bool paintPages(const Picture& picture, QPagedPaintDevice& device, Pages pages) 
             painter.end();
             return false;
         }
-        // Only the piece's items go onto its page; the clip keeps neighbours' edges off it.
-        const QRectF piece(k * pieceWidth, 0, pieceWidth, size.height());
+        // Only the piece's items go onto its page; the clip keeps neighbours' edges off it. The
+        // last piece ends with the picture.
+        const QRectF piece =
+            QRectF(k * pieceWidth, 0, pieceWidth, size.height()) & QRectF(QPointF(0, 0), size);
         painter.save();
         painter.scale(scale, scale);
         painter.translate(-piece.left(), 0);

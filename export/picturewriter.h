@@ -27,6 +27,10 @@ public:
 
 enum class PictureFormat { Png, Svg, Pdf };
 
+// A raster image beyond these would cost hundreds of megabytes; SVG and PDF cost no such memory.
+inline constexpr double kMostPngPixels = 64.0 * 1024 * 1024;
+inline constexpr int kMostPngSide = 32000;
+
 // By the file name's extension, in any letter case.
 [[nodiscard]] std::optional<PictureFormat> pictureFormatFor(const QString& path);
 

@@ -198,6 +198,19 @@ void ChartBoard::sizeStamps(double share) {
     }
 }
 
+BoardPicture ChartBoard::picture(bool whole) const {
+    const QRectF user = chart_->scale().user();
+    if (whole) {
+        return {*chart_, user.left(), user.right()};
+    }
+    // In view between the legend and the log column, where the scroll bar lies.
+    const QRect bar = scrollBar_->geometry();
+    const auto chartX = [this](QPoint containerPixel) {
+        return chart_->scale().toUser(QPointF(chart_->mapFrom(container_, containerPixel))).x();
+    };
+    return {*chart_, chartX(bar.topLeft()), chartX(bar.topRight() + QPoint(1, 0))};
+}
+
 void ChartBoard::startNote(float x, float y) {
     noting_ = true;
     history_->beginStroke();

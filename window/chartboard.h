@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "arrangement.h"
+#include "boardpicture.h"
 #include "canvas.h"
 
 class QLabel;
@@ -41,6 +42,9 @@ public:
     void startNote(float x, float y);
     void continueNote(float x, float y);  // nothing without a note started
     void endNote();
+    // The chart as it stands for a file or a printer: its whole width, or the part in view.
+    [[nodiscard]] BoardPicture picture(bool whole) const;
+
     // The strokes to take back and bring back. Either command ends a stroke being drawn first.
     [[nodiscard]] NoteHistory& history() const { return *history_; }
     void takeBackNote();

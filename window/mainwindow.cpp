@@ -114,6 +114,9 @@ void MainWindow::addBoardCommands() {
         action->setShortcuts(keys);
         return action;
     };
+    add("mnuDatei", "cmdTafelSpeichern", tr("Tafel speichern …"),
+        {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    add("mnuDatei", "cmdTafelDrucken", tr("Tafel drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     QAction* takeBack = add("mnuBearbeiten", "cmdRueckgaengig", tr("Notiz zurücknehmen"),
                             {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* bringBack =
@@ -205,6 +208,8 @@ void MainWindow::connectParts() {
         {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
         {"cmdInfo", &MainWindow::showAuthors},
         {"cmdEnde", &MainWindow::quit},
+        {"cmdTafelSpeichern", &MainWindow::saveBoard},
+        {"cmdTafelDrucken", &MainWindow::printBoard},
         {"cmdRueckgaengig", &MainWindow::takeBackNote},
         {"cmdWiederherstellen", &MainWindow::bringBackNote},
     };

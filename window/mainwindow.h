@@ -46,6 +46,9 @@ private slots:
     // The latest note stroke taken back, or the latest taken back brought back.
     void takeBackNote();
     void bringBackNote();
+    // The board as a PNG or PDF, whole or the part in view, or printed as in view.
+    void saveBoard();
+    void printBoard();
 
     // by is +1 or -1.
     void stepStampValue(int stamp, int by);
