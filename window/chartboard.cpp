@@ -24,15 +24,15 @@ namespace {
 
 const QColor kNoteColor{0, 0, 128};  // palette blue
 
-// A stamp as designed, in twips, its picture in pixels, and where its value label ends and
-// starts in its twips. Its top lies at most kStampTopTwips below the chart's top.
+// The stamps as designed: their size and their tops below the chart's top in twips, the picture
+// in pixels, and where a value label's right edge and top lie in the stamp's twips.
 constexpr QSize kStampTwips{1515, 2055};
+constexpr std::array<double, 3> kStampTopsTwips{60, 0, 120};
 constexpr QSize kStampPicture{100, 132};
 constexpr double kValueRightTwips = 1275;
 constexpr double kValueTopTwips = 180;
-constexpr double kStampTopTwips = 120;
-// Ground left between a stamp and the rows below it, and between the axis's last number and the
-// log column, in pixels; stamps never shrink below this share of their size.
+// Pixels of ground between the stamps and the rows, and between the axis's last number and the
+// log column; the stamps never shrink below this share of their size.
 constexpr double kStampGap = 2;
 constexpr double kEndGround = 6;
 constexpr double kSmallestStampShare = 0.2;
@@ -71,8 +71,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
 
     scrollBar_ = new QScrollBar(Qt::Horizontal, container);
     describe(scrollBar_, QStringLiteral("hscn"), tr("Bildlauf des Diagramms"));
-    // Not 1300: the arrangement sets the maximum that shows the chart's right end.
-    scrollBar_->setRange(0, 1534);
+    // Its maximum, not 1300, follows the arrangement: far enough to show the chart's right end.
     scrollBar_->setValue(0);
     scrollBar_->setSingleStep(1);
     scrollBar_->setPageStep(10);
@@ -84,7 +83,6 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::followScrollBar);
     new ChartScroller(chart_, container, scrollBar_, this);
 
-    const double tops[3] = {60, 0, 120};
     const double valueLefts[3] = {840, 900, 840};
     const double valueWidths[3] = {435, 375, 435};
     const char* values[3] = {"6c", "10c", "15c"};
@@ -100,7 +98,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         stamp->setScale(0, 0, kStampTwips.width(), kStampTwips.height());
         // Top in chart units (start-up sets the left to the value); the stamp keeps its size in
         // pixels whatever the scale.
-        chart_->placeChildAt(stamp, 0, tops[i]);
+        chart_->placeChildAt(stamp, 0, kStampTopsTwips.at(static_cast<std::size_t>(i)));
         stamps_.at(static_cast<std::size_t>(i)) = stamp;
         // The box reports user units; the drag works in the stamp's own pixels.
         connect(stamp, &PictureBox::mousePressed, this,
@@ -174,7 +172,8 @@ void ChartBoard::arrange(const Arrangement& a, bool first) {
     // On a short screen the stamps take a smaller size, so that they stay above the rows.
     const double aboveRows =
         chart_->scale().toPixels({0, chartlayout::kStripsTop}).y() - chart_->innerRect().top();
-    const double room = aboveRows - kStampTopTwips / kTwipsPerPixel - kStampGap;
+    const double lowestTop = *std::max_element(kStampTopsTwips.begin(), kStampTopsTwips.end());
+    const double room = aboveRows - lowestTop / kTwipsPerPixel - kStampGap;
     sizeStamps(std::clamp(room * kTwipsPerPixel / kStampTwips.height(), kSmallestStampShare, 1.0));
     const UnitRect& s = a.scrollBar;
     container_->placeChild(scrollBar_, s.left, s.top, s.width, s.height);
