@@ -96,6 +96,26 @@ TEST(Notes, TheHistoryEndsWithTheNotes) {
               std::pair(QString("6"), clean + 2));
 }
 
+// Items taken back leave the drawing's x index as if they had never been drawn.
+TEST(Notes, TakenBackItemsLeaveTheIndex) {
+    const auto line = [](double from, double to) {
+        DrawingItem item;
+        item.p1 = {from, 1};
+        item.p2 = {to, 1};
+        return item;
+    };
+    Drawing d;
+    for (const auto& [from, to] : {std::pair(1.0, 2.0), {0.0, 20.0}, {0.0, 900.0}}) {
+        d.append(line(from, to));  // across several buckets, then too wide for them
+    }
+    d.truncate(1);
+    d.append(line(600, 601));
+    d.append(line(700, 701));
+    using Indices = std::vector<std::uint32_t>;
+    EXPECT_EQ(std::tuple(d.near(10, 20), d.near(0, 5), d.near(600, 700)),
+              std::tuple(Indices{}, Indices{0}, Indices{1, 2}));
+}
+
 // The commands in their menus, with their keys shown.
 TEST(Notes, BoardCommandsInTheMenus) {
     test::Window w;
