@@ -87,7 +87,7 @@ TEST(BoardFiles, PngAndPdfShowTheBoardAsItStandsNotesIncluded) {
               std::pair(w.chart()->backgroundColor(), QColor(Qt::white)));
 }
 
-// Printed as in view, fitted to the printer's page: the board fills its width or its height.
+// Printed as in view on a page across, fitted: as high as the page, as wide as its shape says.
 TEST(BoardFiles, PrintFitsThePage) {
     Board w;
     QPrinter printer;
@@ -97,18 +97,15 @@ TEST(BoardFiles, PrintFitsThePage) {
     ASSERT_TRUE(printPicture(w.picture(false), printer, Pages::SideBySide));
     EXPECT_EQ(pages(printer.outputFileName()), 1);
     const QImage page = pageImage(printer.outputFileName(), 1);
-    QRect ground;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (page.pixelColor(x, y) == w.chart()->backgroundColor()) {
-                ground |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    const QSizeF paper = printer.pageLayout().paintRect(QPageLayout::Point).size() / 2;
-    EXPECT_TRUE(std::abs(ground.width() - paper.width()) < 3 ||
-                std::abs(ground.height() - paper.height()) < 3)
-        << ground.width() << "x" << ground.height();
+    const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);  // 72 dpi, page 36
+    const double wide =
+        paper.height() * w.picture(false).size().width() / w.picture(false).size().height();
+    const auto ground = [&](double x, double y) {
+        return page.pixelColor(QPointF((paper.left() + x) / 2, (paper.top() + y) / 2).toPoint()) ==
+               w.chart()->backgroundColor();
+    };
+    EXPECT_TRUE(ground(4, 4) && ground(4, paper.height() - 4) && ground(wide - 4, 4));
+    EXPECT_FALSE(ground(wide + 4, 4));
 }
 
 struct Blank final : Picture {  // nothing a PNG can be made of
