@@ -1,8 +1,10 @@
 // What a user of the whole window feels: one "zeigen", one repaint of the visible chart at
-// 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step and a repaint after a
-// long lesson of notes, the memory the running window holds, and the time to its first chart.
+// 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step, a repaint and a stroke
+// taken back after a long lesson of notes, the memory the running window holds, and the time to
+// its first chart.
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -211,6 +213,38 @@ void lessonPaintVisible(benchmark::State& state) {
     paintVisible(state, lesson(static_cast<int>(state.range(0))));
 }
 BENCHMARK(lessonPaintVisible)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Ctrl+Z on a long lesson with its repaint: a short stroke in view (0), or the lesson's whole
+// stroke of 50,000 segments (1), brought back untimed for the next round.
+void lessonTakeBack(benchmark::State& state) {
+    Window& w = lesson(1);
+    auto* takeBack = w.get<QAction>("cmdRueckgaengig");
+    auto* bringBack = w.get<QAction>("cmdWiederherstellen");
+    w.get<QScrollBar>("hscn")->setValue(0);
+    QApplication::processEvents();
+    const bool whole = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (whole) {
+            bringBack->trigger();
+        } else {
+            w.press(5, 3);
+            for (int k = 1; k <= 40; ++k) {
+                w.move(5 + k * 0.5, 3 + (k % 5) * 0.2);
+            }
+            w.release();
+        }
+        QApplication::processEvents();
+        state.ResumeTiming();
+        takeBack->trigger();
+        QApplication::processEvents();
+    }
+    if (whole) {
+        bringBack->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(lessonTakeBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void peakMemory(benchmark::State& state) {
     shared();

@@ -1,12 +1,14 @@
 #include "chartrenderer.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <array>
 #include <bitset>
 
 #include "canvas.h"
 #include "chartlayout.h"
 #include "fonts.h"
+#include "numbertext.h"
 #include "palette.h"
 
 namespace frankierung {
@@ -39,6 +41,15 @@ void printLabel(Canvas& c, Row row, const QColor& color, std::initializer_list<P
 
 QFont chartFont() {
     return timesFont(15.75);
+}
+
+double lastNumberReach(const QPaintDevice* device) {
+    // Bold, as every tenth number is printed; the blank after it shows nothing.
+    QFont font = chartFont();
+    font.setPointSizeF(kRunPoints);
+    font.setBold(true);
+    return QFontMetricsF(font, device)
+        .horizontalAdvance(QString::fromStdString(signedNumberText(kSurveyEnd)));
 }
 
 void ChartRenderer::runStarted() {

@@ -3,6 +3,8 @@
 
 #include <QFont>
 
+class QPaintDevice;
+
 #include "survey.h"
 
 namespace frankierung {
@@ -12,6 +14,8 @@ class Canvas;
 // The chart's design font, and the size every run prints in.
 [[nodiscard]] QFont chartFont();
 inline constexpr double kRunPoints = 10;
+// How far the axis's last number reaches right of its tick, in pixels of that device.
+[[nodiscard]] double lastNumberReach(const QPaintDevice* device);
 
 class ChartRenderer final : public SurveySink {
 public:

@@ -61,21 +61,42 @@ std::vector<std::uint32_t>& Drawing::bucket(long b) {
     return buckets_[index];
 }
 
-void Drawing::append(DrawingItem item) {
-    const auto index = static_cast<std::uint32_t>(items_.size());
+std::optional<std::pair<long, long>> Drawing::bucketsOf(const DrawingItem& item) {
     const auto [left, right] = extentOf(item);
     const long first = bucketOf(left);
     const long last = bucketOf(right);
     if (last - first >= kMostBuckets || first < -kFarthestBucket || last > kFarthestBucket) {
-        wide_.push_back(index);
-    } else {
-        for (long b = first; b <= last; ++b) {
+        return std::nullopt;
+    }
+    return std::pair(first, last);
+}
+
+void Drawing::append(DrawingItem item) {
+    const auto index = static_cast<std::uint32_t>(items_.size());
+    if (const auto buckets = bucketsOf(item)) {
+        for (long b = buckets->first; b <= buckets->second; ++b) {
             bucket(b).push_back(index);
         }
+    } else {
+        wide_.push_back(index);
     }
     widestText_ = std::max(widestText_, item.textSize.width());
     widestPen_ = std::max(widestPen_, item.penWidth);
     items_.push_back(std::move(item));
+}
+
+void Drawing::truncate(std::size_t size) {
+    // Indices were listed in ascending order: the latest item ends each of its lists.
+    while (items_.size() > size) {
+        if (const auto buckets = bucketsOf(items_.back())) {
+            for (long b = buckets->first; b <= buckets->second; ++b) {
+                buckets_[static_cast<std::size_t>(b - firstBucket_)].pop_back();
+            }
+        } else {
+            wide_.pop_back();
+        }
+        items_.pop_back();
+    }
 }
 
 std::vector<std::uint32_t> Drawing::near(double from, double to) const {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace frankierung {
@@ -35,6 +37,9 @@ class Drawing {
 public:
     void clear();
     void append(DrawingItem item);
+    // Drops the items from index `size` on, the latest first; the index forgets them. The widest
+    // text and pen stay as they were: a wider look-up, never a missed item.
+    void truncate(std::size_t size);
     [[nodiscard]] const std::vector<DrawingItem>& items() const { return items_; }
     [[nodiscard]] bool empty() const { return items_.empty(); }
     [[nodiscard]] std::size_t size() const { return items_.size(); }
@@ -52,6 +57,8 @@ public:
 
 private:
     std::vector<DrawingItem> items_;
+    // The buckets an item is listed in, first to last; none when it goes to the wide list.
+    [[nodiscard]] static std::optional<std::pair<long, long>> bucketsOf(const DrawingItem& item);
     // The item indices by x / kBucket, from firstBucket_ on.
     std::vector<std::uint32_t>& bucket(long b);
     std::vector<std::vector<std::uint32_t>> buckets_;

@@ -11,6 +11,8 @@ namespace {
 // Antialiased edges and round caps reach a little beyond the geometry.
 constexpr double kBleed = 1.0;
 constexpr double kTextBleed = 2.0;
+// More items than this to catch up with (a long stroke brought back) are found by the index.
+constexpr std::size_t kFewItems = 1024;
 
 double penOf(const DrawingItem& item) {
     return std::max(1, item.penWidth);
@@ -114,7 +116,7 @@ void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, co
             paintItem(painter, item, scale, exposed);
         }
     };
-    if (firstItem > 0) {
+    if (firstItem > 0 && drawing.size() - firstItem <= kFewItems) {
         // Catching up with what was drawn since (a note's segments): few items, no index needed.
         for (std::size_t i = firstItem; i < drawing.size(); ++i) {
             paintIfExposed(i);
@@ -122,7 +124,9 @@ void paint(QPainter& painter, const Drawing& drawing, const UserScale& scale, co
     } else {
         for (const std::uint32_t i : drawing.near(
                  left - (drawing.widestText() + kTextBleed + pen) / sx, right + pen / sx)) {
-            paintIfExposed(i);
+            if (i >= firstItem) {
+                paintIfExposed(i);
+            }
         }
     }
     painter.restore();

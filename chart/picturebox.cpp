@@ -82,6 +82,12 @@ void PictureBox::setPicture(const QString& svgResource, QSize logicalSize) {
     update();
 }
 
+void PictureBox::setPictureSize(QSize logicalSize) {
+    pictureSize_ = logicalSize;
+    tiles_.clear();
+    update();
+}
+
 // --- Coordinate system ---
 
 void PictureBox::setScale(double left, double top, double width, double height) {
@@ -125,7 +131,10 @@ void PictureBox::setChildLeft(QWidget* child, double left) {
     Placement p =
         it != placements_.cend() && it->child ? *it : Placement{child, childRect(child), false};
     p.user.moveLeft(left);
-    place(child, p);
+    placements_[child] = p;
+    // Moved, never resized: a wide child that slides (the scrolled chart) keeps its pixels and
+    // what it has painted; the next placement or rescale rounds both edges again.
+    apply(p, false);
 }
 
 QRectF PictureBox::childRect(const QWidget* child) const {
@@ -140,7 +149,7 @@ void PictureBox::place(QWidget* child, const Placement& p) {
     apply(p);
 }
 
-void PictureBox::apply(const Placement& p) {
+void PictureBox::apply(const Placement& p, bool resize) {
     QWidget* child = p.child;
     if (borderFrame_ != nullptr) {
         borderFrame_->raise();
@@ -148,7 +157,7 @@ void PictureBox::apply(const Placement& p) {
     const UserScale s = scale();
     const QPointF topLeft = s.toPixels(p.user.topLeft());
     const QPoint at(toWidgetInt(topLeft.x()), toWidgetInt(topLeft.y()));
-    if (!p.userSize) {
+    if (!p.userSize || !resize) {
         child->move(at);
         return;
     }
@@ -182,6 +191,35 @@ void PictureBox::cleared() {
     tiles_.clear();
     update();
     wholeBoxDirty_ = true;
+    emit drawingCleared();
+}
+
+std::vector<DrawingItem> PictureBox::takeItems(std::size_t from) {
+    const std::vector<DrawingItem>& all = drawing_.items();
+    if (from >= all.size()) {
+        return {};
+    }
+    std::vector<DrawingItem> taken(all.begin() + static_cast<std::ptrdiff_t>(from), all.end());
+    const UserScale s = scale();
+    QRectF area;
+    for (const DrawingItem& item : taken) {
+        area |= pixelBounds(item, s);
+    }
+    drawing_.truncate(from);
+    tiles_.truncated(from, area.toAlignedRect());
+    update(area.toAlignedRect());
+    return taken;
+}
+
+void PictureBox::putItems(std::vector<DrawingItem> items) {
+    // One repaint for all of them: a long stroke would otherwise queue thousands of small ones.
+    const UserScale s = scale();
+    QRectF area;
+    for (DrawingItem& item : items) {
+        area |= pixelBounds(item, s);
+        drawing_.append(std::move(item));
+    }
+    update(area.toAlignedRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "canvas.h"
 #include "drawing.h"
@@ -32,6 +33,7 @@ public:
     void setSunkenBorder(bool sunken);  // the standard sunken 3-D border, 2 px each side
     // An SVG resource shown at the given logical size from the inner top-left corner.
     void setPicture(const QString& svgResource, QSize logicalSize);
+    void setPictureSize(QSize logicalSize);
 
     // The coordinate system; twips until a scale is set. A zero or non-finite extent has no
     // mapping and is ignored.
@@ -44,7 +46,7 @@ public:
     void placeChild(QWidget* child, double left, double top, double width, double height);
     // Left and top in user units; the child keeps its size in logical pixels.
     void placeChildAt(QWidget* child, double left, double top);
-    void setChildLeft(QWidget* child, double left);  // top and size as they are
+    void setChildLeft(QWidget* child, double left);  // top and pixel size as they are
     // The place in user units as last set, fractions kept; no size for a child placed with its
     // pixel size. A child never placed is read from where it stands.
     [[nodiscard]] QRectF childRect(const QWidget* child) const;
@@ -54,12 +56,18 @@ public:
     [[nodiscard]] Canvas& canvas() { return canvas_; }
     [[nodiscard]] Canvas newCanvas() { return Canvas(*this); }
     [[nodiscard]] const Drawing& drawing() const { return drawing_; }
+    // The items from index `from` on, taken off the drawing and the screen, in drawing order.
+    [[nodiscard]] std::vector<DrawingItem> takeItems(std::size_t from);
+    // Items put back at the drawing's end, each with its own pen and mark, and shown.
+    void putItems(std::vector<DrawingItem> items);
 
 signals:
     // Positions in user units; buttons as Qt reports them, on release the released one.
     void mousePressed(QPointF pos, Qt::MouseButtons buttons);
     void mouseMoved(QPointF pos, Qt::MouseButtons buttons);
     void mouseReleased(QPointF pos, Qt::MouseButtons buttons);
+    // Everything drawn is gone (a canvas cleared it).
+    void drawingCleared();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,7 +83,7 @@ private:
         bool userSize = false;  // else the child keeps its pixel size
     };
     void place(QWidget* child, const Placement& p);
-    void apply(const Placement& p);
+    void apply(const Placement& p, bool resize = true);
     void relayoutChildren();
     void updateBorderFrame();
 

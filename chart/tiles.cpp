@@ -16,6 +16,15 @@ quint64 keyOf(int tx, int ty) {
     return (static_cast<quint64>(static_cast<quint32>(tx)) << 32) | static_cast<quint32>(ty);
 }
 
+QRect tileRect(int tx, int ty, int size) {
+    return {tx * size, ty * size, size, size};
+}
+
+QRect tileRect(quint64 key, int size) {
+    return tileRect(static_cast<qint32>(static_cast<quint32>(key >> 32)),
+                    static_cast<qint32>(static_cast<quint32>(key)), size);
+}
+
 }  // namespace
 
 void Tiles::paint(QPainter& painter, const QRect& exposed, const QRect& inner, qreal pixelRatio,
@@ -35,7 +44,7 @@ void Tiles::paint(QPainter& painter, const QRect& exposed, const QRect& inner, q
     painter.setClipRect(area, Qt::IntersectClip);
     for (int ty = tileOf(area.top(), kSize); ty <= tileOf(area.bottom(), kSize); ++ty) {
         for (int tx = tileOf(area.left(), kSize); tx <= tileOf(area.right(), kSize); ++tx) {
-            const QRect rect(tx * kSize, ty * kSize, kSize, kSize);
+            const QRect rect = tileRect(tx, ty, kSize);
             Tile* tile = tiles_.object(keyOf(tx, ty));
             if (tile == nullptr) {
                 tile = new Tile{QPixmap(rect.size() * pixelRatio)};
@@ -62,6 +71,17 @@ void Tiles::paint(QPainter& painter, const QRect& exposed, const QRect& inner, q
         }
     }
     painter.restore();
+}
+
+void Tiles::truncated(std::size_t items, const QRect& area) {
+    for (const quint64 key : tiles_.keys()) {
+        if (tileRect(key, kSize).intersects(area)) {
+            tiles_.remove(key);
+        } else {
+            Tile* tile = tiles_.object(key);
+            tile->items = std::min(tile->items, items);
+        }
+    }
 }
 
 }  // namespace frankierung

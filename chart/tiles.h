@@ -23,6 +23,9 @@ public:
                std::size_t items, const PaintArea& paintArea);
     // Everything painted so far is void (a clear, a new scale, size, ground or picture).
     void clear() { tiles_.clear(); }
+    // The drawing lost its items from index `items` on, which painted only within `area` (box
+    // pixels): tiles there are void, the others show exactly the items that are left.
+    void truncated(std::size_t items, const QRect& area);
 
 private:
     static constexpr int kSize = 256;  // logical pixels

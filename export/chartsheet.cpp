@@ -149,7 +149,7 @@ QPointF ChartSheet::toSheet(std::size_t strip, QPointF chartPoint) const {
     return pieceScale(2 * strip + (chartPoint.x() < 0 ? 0 : 1)).toPixels(chartPoint);
 }
 
-void ChartSheet::paint(QPainter& painter, bool deviceClips) const {
+void ChartSheet::paint(QPainter& painter, const QRect& /*area*/, bool deviceClips) const {
     for (std::size_t piece = 0; piece < pieceCount(); ++piece) {
         const QRect rect = pieceRect(piece);
         const UserScale scale = pieceScale(piece);
@@ -173,17 +173,7 @@ void ChartSheet::paint(QPainter& painter, bool deviceClips) const {
     }
 }
 
-QImage ChartSheet::image() const {
-    QImage image(size(), QImage::Format_RGB32);
-    const int dotsPerMeter = static_cast<int>(std::lround(dpi() / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    QPainter painter(&image);
-    paint(painter);
-    return image;
-}
-
-int ChartSheet::dpi() {
+int ChartSheet::dpi() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
 }

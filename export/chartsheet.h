@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing.h"
+#include "picturewriter.h"
 #include "survey.h"
 #include "userscale.h"
 
@@ -32,7 +33,7 @@ struct SheetOptions {
 // The whole range 0..1000 in strips of kDefaultStripAmounts.
 [[nodiscard]] std::vector<std::pair<int, int>> defaultStrips();
 
-class ChartSheet {
+class ChartSheet final : public Picture {
 public:
     // Runs the survey for the stamp texts and lays its drawing out.
     explicit ChartSheet(SheetOptions options);
@@ -40,7 +41,7 @@ public:
     // What the run refused of the stamp values; then nothing was drawn.
     [[nodiscard]] const std::optional<StampRefusal>& refusal() const { return refusal_; }
 
-    [[nodiscard]] QSize size() const;
+    [[nodiscard]] QSize size() const override;
     [[nodiscard]] int stripHeight() const { return stripHeight_; }
     // The pieces of the sheet: for every strip its label column, then its part of the chart;
     // and the scale that maps the chart's units onto a piece.
@@ -52,12 +53,12 @@ public:
     // What the strips show of the run: no row labels, and only the axis numbers that fit.
     [[nodiscard]] const Drawing& stripDrawing() const { return strips_; }
 
-    // The whole sheet at the painter's origin, in pixels. A device that cannot clip (SVG) gets
-    // in each piece only the items that start inside it, boxes cut to it.
-    void paint(QPainter& painter, bool deviceClips = true) const;
-    [[nodiscard]] QImage image() const;
-    // The resolution the texts were measured in; paint devices must use the same.
-    [[nodiscard]] static int dpi();
+    // The whole sheet at the painter's origin, in pixels, whatever the area. A device that cannot
+    // clip (SVG) gets in each piece only the items that start inside it, boxes cut to it.
+    void paint(QPainter& painter, const QRect& area, bool deviceClips) const override;
+    [[nodiscard]] QImage image() const { return pictureImage(*this); }
+    // The screen's, which the texts were measured on.
+    [[nodiscard]] int dpi() const override;
 
 private:
     SheetOptions options_;

@@ -5,8 +5,9 @@
 #include <charconv>
 
 #include "appstart.h"
+#include "chartsheet.h"
+#include "picturewriter.h"
 #include "sheetfile.h"
-#include "sheetwriter.h"
 #include "survey.h"
 
 namespace frankierung {
@@ -17,10 +18,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Export)
 };
-
-// A raster image beyond this would cost hundreds of megabytes; SVG and PDF cost no such memory.
-constexpr double kMaxPixels = 64.0 * 1024 * 1024;
-constexpr int kMaxHeight = 32000;
 
 const QString kProgram = QStringLiteral("frankierung-chart");
 
@@ -129,7 +126,7 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
     if (from.value >= to.value) {
         return refused(Texts::tr("--from muss kleiner als --to sein."));
     }
-    const auto format = sheetFormatFor(file);
+    const auto format = pictureFormatFor(file);
     if (!format) {
         return refused(Texts::tr("Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).")
                            .arg(shownName(argumentBytes(file))));
@@ -150,9 +147,9 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
         return {2, {}, (refusalText(*refusal) + u'\n').toStdString()};
     }
     const QSize size = sheet.size();
-    if (*format == SheetFormat::Png &&
-        (size.height() > kMaxHeight ||
-         static_cast<double>(size.width()) * size.height() > kMaxPixels)) {
+    if (*format == PictureFormat::Png &&
+        (size.height() > kMostPngSide ||
+         static_cast<double>(size.width()) * size.height() > kMostPngPixels)) {
         return refused(
             Texts::tr("Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens "
                       "%3 Pixel hoch und 64 Mio. Pixel); bitte --width "
@@ -160,9 +157,9 @@ ProgramOutcome runChartExport(std::span<const std::string> args) {
                       "Streifen nehmen oder SVG oder PDF wählen.")
                 .arg(size.width())
                 .arg(size.height())
-                .arg(kMaxHeight));
+                .arg(kMostPngSide));
     }
-    if (const auto error = writeSheet(sheet, argumentBytes(file), *format)) {
+    if (const auto error = writePicture(sheet, argumentBytes(file), *format)) {
         return {1, {}, error->toStdString() + "\n"};
     }
     return {};

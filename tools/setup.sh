@@ -10,8 +10,8 @@ packages=(
     # Qt's own texts in German (context menus, command-line help, file error reasons); the tools
     # that build and check the English translation.
     qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
-    # Real-window checks and screenshots.
-    xvfb xauth xdotool imagemagick
+    # Real-window checks and screenshots; PDFs read back (pages, words, pixels).
+    xvfb xauth xdotool imagemagick poppler-utils
     # Screen-reader checks, desktop entry and package checks.
     at-spi2-core python3-pyatspi dbus-daemon desktop-file-utils appstream dpkg-dev
 )

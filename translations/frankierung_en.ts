@@ -131,6 +131,21 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>Nicht gespeichert</source>
+        <translation>Not saved</translation>
+    </message>
+    <message>
+        <source>Nicht gedruckt</source>
+        <translation>Not printed</translation>
+    </message>
+    <message>
+        <source>Der Drucker hat den Auftrag nicht angenommen.</source>
+        <translation>The printer did not accept the job.</translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <source>Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.</source>
@@ -395,6 +410,46 @@ tion running
     <message>
         <source>Ansicht</source>
         <translation>View</translation>
+    </message>
+    <message>
+        <source>Notiz zurücknehmen</source>
+        <translation>Undo note</translation>
+    </message>
+    <message>
+        <source>Notiz wiederherstellen</source>
+        <translation>Redo note</translation>
+    </message>
+    <message>
+        <source>Tafel speichern …</source>
+        <translation>Save board …</translation>
+    </message>
+    <message>
+        <source>Tafel drucken …</source>
+        <translation>Print board …</translation>
+    </message>
+    <message>
+        <source>Tafel speichern</source>
+        <translation>Save board</translation>
+    </message>
+    <message>
+        <source>Tafel</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>PNG-Bild, sichtbarer Teil (*.png)</source>
+        <translation>PNG image, part in view (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild, ganze Tafel von 0 bis 1000 (*.png)</source>
+        <translation>PNG image, whole board from 0 to 1000 (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument, sichtbarer Teil (*.pdf)</source>
+        <translation>PDF document, part in view (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument, ganze Tafel von 0 bis 1000 (*.pdf)</source>
+        <translation>PDF document, whole board from 0 to 1000 (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "arrangement.h"
+#include "boardpicture.h"
 #include "canvas.h"
 
 class QLabel;
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace frankierung {
 
+class NoteHistory;
 class PictureBox;
 
 class ChartBoard final : public QObject {
@@ -40,6 +42,13 @@ public:
     void startNote(float x, float y);
     void continueNote(float x, float y);  // nothing without a note started
     void endNote();
+    // The chart as it stands for a file or a printer: its whole width, or the part in view.
+    [[nodiscard]] BoardPicture picture(bool whole) const;
+
+    // The strokes to take back and bring back. Either command ends a stroke being drawn first.
+    [[nodiscard]] NoteHistory& history() const { return *history_; }
+    void takeBackNote();
+    void bringBackNote();
 
     // The lines under the rows that explain them, bold, in type small enough to end before
     // rightEdge (the container's pixels).
@@ -50,7 +59,8 @@ public:
     void showStampValue(int index, const QString& text);
     void placeStamp(int index, float x, float y);
     void setPatienceVisible(bool visible);  // "Geduld bitte, Rechnung läuft"
-    // The chart's left edge where the scroll bar's thumb says, also while it is dragged.
+    // The chart's left edge where the scroll bar's value says; the value follows the thumb
+    // while it is dragged.
     void followScrollBar();
 
 signals:
@@ -67,6 +77,8 @@ private:
     void beginStampDrag(int index, QPointF grip);
     void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
     void stampReleased(int index);
+    // The stamps at the given share of their designed size; their value labels keep theirs.
+    void sizeStamps(double share);
 
     PictureBox* container_;
     QWidget* window_;
@@ -77,6 +89,7 @@ private:
     QWidget* patience_;
 
     std::optional<Canvas> notes_;
+    NoteHistory* history_;
     bool noting_ = false;
     float lastX_ = 0;
     float lastY_ = 0;

@@ -20,6 +20,7 @@
 #include "hintline.h"
 #include "logcolumn.h"
 #include "menukeys.h"
+#include "notehistory.h"
 #include "pairpanels.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(QRect geometry, QWidget* parent) : QMainWindow(parent) {
     // stamp over an earlier one, the patience box over the stamp's value), the later one lies in
     // front.
     buildFrame();
+    addBoardCommands();
     buildTabOrder();
     connectParts();
     new FullScreenMode(*this, *menu("mnuAnsicht"));
@@ -109,6 +111,30 @@ void MainWindow::buildMenus() {
                                       {"mnuAnsicht", tr("Ansicht")}}) {
         menuBar()->addMenu(title)->setObjectName(QString::fromLatin1(name));
     }
+}
+
+void MainWindow::addBoardCommands() {
+    const auto add = [this](const char* menuName, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys) {
+        QAction* action = menu(menuName)->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        return action;
+    };
+    add("mnuDatei", "cmdTafelSpeichern", tr("Tafel speichern …"),
+        {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    add("mnuDatei", "cmdTafelDrucken", tr("Tafel drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    QAction* takeBack = add("mnuBearbeiten", "cmdRueckgaengig", tr("Notiz zurücknehmen"),
+                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* bringBack =
+        add("mnuBearbeiten", "cmdWiederherstellen", tr("Notiz wiederherstellen"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto enable = [this, takeBack, bringBack] {
+        takeBack->setEnabled(board_->history().canTakeBack());
+        bringBack->setEnabled(board_->history().canBringBack());
+    };
+    connect(&board_->history(), &NoteHistory::changed, this, enable);
+    enable();
 }
 
 QMenu* MainWindow::menu(const char* objectName) const {
@@ -182,12 +208,22 @@ void MainWindow::connectParts() {
     // The commands, by the object names of the buttons and menu items that run them, and of the
     // boxes that run them on Enter.
     const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"cmdZeigen", &MainWindow::showChart},   {"cmdCls", &MainWindow::clearChartAndLog},
-        {"cmdLoeschen", &MainWindow::clearLog},  {"cmdWie", &MainWindow::listRepresentations},
-        {"cmdAlles", &MainWindow::wipeBoard},    {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
-        {"cmdInfo", &MainWindow::showAuthors},   {"cmdEnde", &MainWindow::quit},
-        {"txtMarke(0)", &MainWindow::showChart}, {"txtMarke(1)", &MainWindow::showChart},
-        {"txtMarke(2)", &MainWindow::showChart}, {"txtPrüf", &MainWindow::listRepresentations},
+        {"cmdZeigen", &MainWindow::showChart},
+        {"cmdCls", &MainWindow::clearChartAndLog},
+        {"cmdLoeschen", &MainWindow::clearLog},
+        {"cmdWie", &MainWindow::listRepresentations},
+        {"cmdAlles", &MainWindow::wipeBoard},
+        {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
+        {"cmdInfo", &MainWindow::showAuthors},
+        {"cmdEnde", &MainWindow::quit},
+        {"cmdTafelSpeichern", &MainWindow::saveBoard},
+        {"cmdTafelDrucken", &MainWindow::printBoard},
+        {"cmdRueckgaengig", &MainWindow::takeBackNote},
+        {"cmdWiederherstellen", &MainWindow::bringBackNote},
+        {"txtMarke(0)", &MainWindow::showChart},
+        {"txtMarke(1)", &MainWindow::showChart},
+        {"txtMarke(2)", &MainWindow::showChart},
+        {"txtPrüf", &MainWindow::listRepresentations},
     };
     for (const auto& [name, command] : commands) {
         const QString objectName = QString::fromUtf8(name);

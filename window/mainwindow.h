@@ -43,6 +43,12 @@ private slots:
     void redrawWithoutNotes();
     void showAuthors();
     void quit();
+    // The latest note stroke taken back, or the latest taken back brought back.
+    void takeBackNote();
+    void bringBackNote();
+    // The board as a PNG or PDF, whole or the part in view, or printed as in view.
+    void saveBoard();
+    void printBoard();
 
     // by is +1 or -1.
     void stepStampValue(int stamp, int by);
@@ -63,6 +69,9 @@ private:
     void applyArrangement(const Arrangement& a);
 
     void buildMenus();
+    // "Datei": saving and printing the board; "Bearbeiten": taking notes back and bringing them
+    // back, enabled while there is something to do.
+    void addBoardCommands();
     // "mnuDatei", "mnuBearbeiten", "mnuAnsicht": where the parts put their further commands.
     [[nodiscard]] QMenu* menu(const char* objectName) const;
     void buildFrame();

@@ -12,6 +12,7 @@
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "pairpanels.h"
+#include "picturecommands.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
 
@@ -80,6 +81,31 @@ void MainWindow::quit() {
     run_->dropPending();
     close();
     QCoreApplication::quit();
+}
+
+void MainWindow::takeBackNote() {
+    board_->takeBackNote();
+}
+
+void MainWindow::bringBackNote() {
+    board_->bringBackNote();
+}
+
+void MainWindow::saveBoard() {
+    enum Extent { Shown, Whole };
+    const auto answer = askSaveFile(
+        this, tr("Tafel speichern"), tr("Tafel"),
+        {{tr("PNG-Bild, sichtbarer Teil (*.png)"), PictureFormat::Png, Shown},
+         {tr("PNG-Bild, ganze Tafel von 0 bis 1000 (*.png)"), PictureFormat::Png, Whole},
+         {tr("PDF-Dokument, sichtbarer Teil (*.pdf)"), PictureFormat::Pdf, Shown},
+         {tr("PDF-Dokument, ganze Tafel von 0 bis 1000 (*.pdf)"), PictureFormat::Pdf, Whole}});
+    if (answer) {
+        savePicture(this, board_->picture(answer->variant == Whole), *answer, Pages::SideBySide);
+    }
+}
+
+void MainWindow::printBoard() {
+    printWithDialog(this, board_->picture(false), Pages::SideBySide);
 }
 
 // --- Stamp values and pair panels ---

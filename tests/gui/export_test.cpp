@@ -6,8 +6,8 @@
 #include <QXmlStreamReader>
 #include <filesystem>
 
+#include "chartsheet.h"
 #include "commandline.h"
-#include "sheetwriter.h"
 #include "window.h"
 
 namespace frankierung {

@@ -19,7 +19,7 @@ for path in usr/bin/frankierung usr/bin/frankierung-survey usr/bin/frankierung-c
 done
 extra=$(grep '^usr/bin/.' <<<"$listing" | grep -vxE 'usr/bin/frankierung(-survey|-chart)?')
 [[ -z $extra ]] || fail "unerwartete Programme: $extra"
-for pkg in libqt6widgets6 libqt6svg6 fonts-dejavu-core fonts-liberation qt6-translations-l10n libc6; do
+for pkg in libqt6widgets6 libqt6svg6 libqt6printsupport6 fonts-dejavu-core fonts-liberation qt6-translations-l10n libc6; do
     dpkg-deb -f "$deb" Depends | grep -qw "$pkg" || fail "Depends nennt $pkg nicht"
 done
 [[ $(dpkg-deb -f "$deb" Section) == education ]] || fail "Section ist nicht education"
