@@ -450,6 +450,10 @@ tion running
         <source>ggT =%1,  kgV =%2,  %3 =%4</source>
         <translation>gcd =%1,  lcm =%2,  %3 =%4</translation>
     </message>
+    <message>
+        <source>ggT =%1,  kgV =%2,  %3: keine Schranke (alle drei durch %4 teilbar)</source>
+        <translation>gcd =%1,  lcm =%2,  %3: no bound (all three divisible by %4)</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::RunController</name>
