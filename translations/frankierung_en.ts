@@ -131,6 +131,47 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     </message>
 </context>
 <context>
+    <name>RemainderLegend</name>
+    <message>
+        <source>frankierbar</source>
+        <translation>payable</translation>
+    </message>
+    <message>
+        <source>kleinster frankierbarer Betrag</source>
+        <translation>smallest payable amount</translation>
+    </message>
+    <message>
+        <source>größte Lücke: %1</source>
+        <translation>largest gap: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemainderPicture</name>
+    <message>
+        <source>Rest %1</source>
+        <translation>remainder %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemainderTable</name>
+    <message>
+        <source>… %1 weitere</source>
+        <translation>… %1 more</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Remainder</translation>
+    </message>
+    <message>
+        <source>kleinster Betrag</source>
+        <translation>smallest amount</translation>
+    </message>
+    <message>
+        <source>Marken</source>
+        <translation>Stamps</translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <source>Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.</source>
