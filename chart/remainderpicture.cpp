@@ -79,7 +79,8 @@ RemainderPicture::Frame RemainderPicture::frame(QPainter& p, const QRectF& area)
 double RemainderPicture::yOf(const Frame& f, std::int64_t amount) const {
     const std::int64_t step = classes_.smallestValue();
     if (showsCells()) {
-        return f.gridTop + static_cast<double>(amount / step);
+        const std::int64_t row = amount / step;
+        return f.gridTop + static_cast<double>(row);
     }
     // Room under the highest step, so that its bar shows.
     const std::int64_t highest = classes_.highest().smallest;
@@ -119,8 +120,8 @@ std::optional<QRectF> RemainderPicture::cellOf(QPainter& painter, const QRectF& 
         return std::nullopt;
     }
     const Frame f = frame(painter, area);
-    return f.scale.toPixels(QRectF(static_cast<double>(amount % step / classes_.ggT()),
-                                   yOf(f, amount), 1, 1));
+    const std::int64_t column = amount % step / classes_.ggT();
+    return f.scale.toPixels(QRectF(static_cast<double>(column), yOf(f, amount), 1, 1));
 }
 
 void RemainderPicture::paintHeader(QPainter& p, const Frame& f) const {
@@ -241,7 +242,8 @@ void RemainderPicture::paintLargestGap(QPainter& p, const Frame& f) const {
         return;
     }
     const std::int64_t step = classes_.smallestValue();
-    const auto column = static_cast<double>(*gap % step / classes_.ggT());
+    const std::int64_t index = *gap % step / classes_.ggT();
+    const auto column = static_cast<double>(index);
     const QSizeF cell = f.scale.toPixels(QRectF(0, 0, 1, 1)).size();
     const double top = yOf(f, *gap);
     const double bottom = yOf(f, *gap + step);

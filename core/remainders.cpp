@@ -132,10 +132,13 @@ Verdict RemainderClasses::verdict(std::int64_t amount) const {
     std::int64_t spare = (amount - c.smallest) / step;  // stamps of the smallest value
     // Fewer, larger stamps read better: trade whole groups of the smallest value's stamps.
     for (const std::size_t larger : {order_[2], order_[1]}) {
-        const std::int64_t same = std::lcm(step, values_[larger]);  // at most 32767²
-        const std::int64_t groups = spare / (same / step);
-        v.counts[larger] += groups * (same / values_[larger]);
-        spare -= groups * (same / step);
+        // Their least common multiple: value / common stamps of the step, or step / common of
+        // the larger value.
+        const std::int64_t common = std::gcd(step, values_[larger]);
+        const std::int64_t perGroup = values_[larger] / common;
+        const std::int64_t groups = spare / perGroup;
+        v.counts[larger] += groups * (step / common);
+        spare -= groups * perGroup;
     }
     v.counts[order_[0]] += spare;
     return v;

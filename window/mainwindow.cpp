@@ -102,6 +102,9 @@ void MainWindow::buildMenus() {
                                       {"mnuAnsicht", tr("Ansicht")}}) {
         menuBar()->addMenu(title)->setObjectName(QString::fromLatin1(name));
     }
+    QAction* why = menu("mnuAnsicht")->addAction(tr("Warum?"));
+    why->setObjectName(QStringLiteral("cmdWarum"));
+    why->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 QMenu* MainWindow::menu(const char* objectName) const {
@@ -178,6 +181,7 @@ void MainWindow::connectParts() {
         {"cmdLoeschen", &MainWindow::clearLog}, {"cmdWie", &MainWindow::listRepresentations},
         {"cmdAlles", &MainWindow::wipeBoard},   {"cmdZeichnen", &MainWindow::redrawWithoutNotes},
         {"cmdInfo", &MainWindow::showAuthors},  {"cmdEnde", &MainWindow::quit},
+        {"cmdWarum", &MainWindow::explainWhy},
     };
     for (const auto& [name, command] : commands) {
         if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {

@@ -16,6 +16,7 @@ class PairPanels;
 class PictureBox;
 class RunController;
 class StampInputs;
+class WhyWindow;
 
 // The screen's area that a window may cover (without panels), in logical pixels.
 [[nodiscard]] QRect availableScreenArea();
@@ -43,6 +44,8 @@ private slots:
     void redrawWithoutNotes();
     void showAuthors();
     void quit();
+    // "Warum?": the explanation of the last run, in a window of its own, brought to the front.
+    void explainWhy();
 
     // by is +1 or -1.
     void stepStampValue(int stamp, int by);
@@ -85,6 +88,7 @@ private:
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
     RunController* run_ = nullptr;
+    WhyWindow* why_ = nullptr;  // made when first asked for
 
     bool arranged_ = false;
 };
