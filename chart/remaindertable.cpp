@@ -26,6 +26,10 @@ struct Row {
 RemainderTable::RemainderTable(const RemainderClasses& classes, bool filled)
     : classes_(classes), filled_(filled) {}
 
+std::array<QString, 3> RemainderTable::headings() {
+    return {tr("Rest"), tr("kleinster Betrag"), tr("Marken")};
+}
+
 void RemainderTable::paint(QPainter& p, const QRectF& area) const {
     const auto& all = classes_.classes();
     const auto count = static_cast<std::int64_t>(all.size());
@@ -53,7 +57,7 @@ void RemainderTable::paint(QPainter& p, const QRectF& area) const {
 
     const double blockWidth = area.width() / static_cast<double>(blocks);
     const double rowHeight = area.height() / static_cast<double>(perBlock + 1);
-    const std::array<QString, 3> heads{tr("Rest"), tr("kleinster Betrag"), tr("Marken")};
+    const std::array<QString, 3> heads = headings();
     // One size for the whole table: the widest text of each column fits its share.
     const QFontMetricsF probe(pictureFont(100, true), p.device());
     double height = 0.6 * rowHeight;

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QRectF>
+#include <QString>
+#include <array>
 
 #include "remainders.h"
 
@@ -26,6 +28,9 @@ public:
     RemainderTable(const RemainderClasses& classes, bool filled);
 
     void paint(QPainter& painter, const QRectF& area) const;
+
+    // The columns' headings: remainder, smallest amount, stamps.
+    [[nodiscard]] static std::array<QString, 3> headings();
 
 private:
     const RemainderClasses& classes_;

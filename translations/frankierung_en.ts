@@ -624,21 +624,6 @@ tion running
     </message>
 </context>
 <context>
-    <name>frankierung::RemainderModel</name>
-    <message>
-        <source>Rest</source>
-        <translation>Remainder</translation>
-    </message>
-    <message>
-        <source>kleinster frankierbarer Betrag</source>
-        <translation>smallest payable amount</translation>
-    </message>
-    <message>
-        <source>Marken</source>
-        <translation>Stamps</translation>
-    </message>
-</context>
-<context>
     <name>frankierung::RunController</name>
     <message>
         <source>Markenwert nicht zulässig</source>

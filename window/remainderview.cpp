@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "palette.h"
+#include "remaindertable.h"
 #include "whysentences.h"
 
 namespace frankierung {
@@ -72,14 +73,7 @@ QVariant RemainderModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    switch (section) {
-        case 0:
-            return tr("Rest");
-        case 1:
-            return tr("kleinster frankierbarer Betrag");
-        default:
-            return tr("Marken");
-    }
+    return RemainderTable::headings().at(static_cast<std::size_t>(section));
 }
 
 }  // namespace frankierung

@@ -39,6 +39,25 @@ int count(const QImage& image, const QRect& where, const QColor& color) {
     return n;
 }
 
+// Where the picture puts the cell of that amount when it fills an image of that size.
+std::optional<QRectF> cellIn(const RemainderPicture& picture, QSize size, std::int64_t amount) {
+    QImage probe(size, QImage::Format_RGB32);
+    QPainter measure(&probe);
+    return picture.cellOf(measure, QRectF(QPointF(), size), amount);
+}
+
+QByteArray svgOf(const RemainderPicture& picture, QSize size) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    QPainter painter(&generator);
+    picture.paint(painter, QRectF(QPointF(), size));
+    painter.end();
+    return svg;
+}
+
 // Which amounts up to limit the values pay, by brute force.
 std::vector<bool> payable(const Values& v, std::int64_t limit) {
     std::vector<bool> can(static_cast<std::size_t>(limit) + 1, false);
@@ -101,9 +120,7 @@ TEST(RemainderPicture, BarsForAHighStaircase) {
     ASSERT_FALSE(picture.showsCells());
     const QSize size(600, 500);
     const QImage image = painted(picture, size, QRectF(QPointF(), size));
-    QImage probe(size, QImage::Format_RGB32);
-    QPainter measure(&probe);
-    EXPECT_FALSE(picture.cellOf(measure, QRectF(QPointF(), size), 0));
+    EXPECT_FALSE(cellIn(picture, size, 0));
     // Column 0 is filled from its top, column 5 (smallest amount 701) only near its foot.
     const int columnWidth = size.width() / 6;
     const auto blueIn = [&](int column, int from, int to) {
@@ -121,22 +138,12 @@ TEST(RemainderPicture, ATableBeyondTheColumnLimit) {
     EXPECT_FALSE(picture.showsColumns());
     const QSize size(900, 1200);
     const QImage image = painted(picture, size, QRectF(QPointF(), size));
-    QImage probe(size, QImage::Format_RGB32);
-    QPainter measure(&probe);
-    EXPECT_FALSE(picture.cellOf(measure, QRectF(QPointF(), size), 0));
+    EXPECT_FALSE(cellIn(picture, size, 0));
     EXPECT_EQ(count(image, image.rect(), palette::blue), 0);
     EXPECT_GT(count(image, image.rect(), palette::gapRed), 0) << "the class of the largest gap";
 
     // As many classes as there can be: a table that says how many it leaves out.
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(800, 1100));
-    {
-        QPainter painter(&generator);
-        pictureOf({32765, 32766, 32767}).paint(painter, QRectF(0, 0, 800, 1100));
-    }
+    const QByteArray svg = svgOf(pictureOf({32765, 32766, 32767}), QSize(800, 1100));
     EXPECT_TRUE(svg.contains("weitere")) << "… and so many more";
     EXPECT_TRUE(svg.contains(
         QByteArray::number(RemainderClasses::of({32765, 32766, 32767})->highest().smallest)));
@@ -156,15 +163,7 @@ TEST(RemainderPicture, NothingOutsideTheArea) {
 }
 
 TEST(RemainderPicture, VectorOutputHasItsTexts) {
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(900, 600));
-    {
-        QPainter painter(&generator);
-        pictureOf({6, 10, 15}).paint(painter, QRectF(0, 0, 900, 600));
-    }
+    const QByteArray svg = svgOf(pictureOf({6, 10, 15}), QSize(900, 600));
     for (const char* text : {"Rest 5", ">29<", "2·10", "+ 1·15", "größte Lücke: 29"}) {
         EXPECT_TRUE(svg.contains(text)) << text;
     }
