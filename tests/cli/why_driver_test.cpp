@@ -68,7 +68,6 @@ TEST(WhyDriver, VerdictsOnEveryKindOfText) {
          "notPayable",
          "8 ist nicht darstellbar: 8 hat beim Teilen durch 6 den Rest 2, und der kleinste Betrag "
          "mit Rest 2 ist 14."},
-        {"the default amount", {"6", "10", "15"}, "payable", "200 ist darstellbar"},
         {"empty", {"6", "10", "15", " "}, "empty", "Kein Betrag"},
         {"letters", {"6", "10", "15", "29 Cent"}, "notANumber", "„29 Cent“ ist keine Zahl."},
         {"a fraction", {"6", "10", "15", "2.5"}, "notWhole", "„2.5“ ist keine ganze Zahl"},
@@ -77,10 +76,6 @@ TEST(WhyDriver, VerdictsOnEveryKindOfText) {
          {"6", "10", "15", "1e19"},
          "tooLarge",
          "„1e19“ ist zu groß; geprüft werden Beträge bis 9223372036854775807."},
-        {"as large as can be",
-         {"1", "2", "3", "9223372036854775807"},
-         "payable",
-         "9223372036854775807 ist darstellbar"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
