@@ -82,10 +82,11 @@ std::vector<std::string> whyArgument(const RemainderClasses& classes, const WhyW
     const std::string step = number(classes.smallestValue());
     const auto gap = classes.largestGap();
     if (!gap) {
+        // Without a gap the smallest value is the divisor itself.
         sentences.push_back(
             fillPattern(wording(byDivisor(classes, WhyPhrase::EveryAmount, WhyPhrase::EveryEven,
                                           WhyPhrase::EveryMultiple)),
-                        {classes.ggT() == 1 ? step : g}));
+                        {g}));
         return sentences;
     }
     const std::string columns = number(static_cast<std::int64_t>(classes.classes().size()));

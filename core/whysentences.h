@@ -19,7 +19,7 @@ enum class WhyPhrase {
     Divisor,
     DividedWithGap,
     DividedWithoutGap,  // g, the divided A, B, C
-    // The smallest divided value is 1: the smallest value (g = 1); none (g = 2); g.
+    // The smallest divided value is 1: the smallest value, which is g (none for g = 2).
     EveryAmount,
     EveryEven,
     EveryMultiple,

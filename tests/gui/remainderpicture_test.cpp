@@ -167,6 +167,10 @@ TEST(RemainderPicture, VectorOutputHasItsTexts) {
     for (const char* text : {"Rest 5", ">29<", "2·10", "+ 1·15", "größte Lücke: 29"}) {
         EXPECT_TRUE(svg.contains(text)) << text;
     }
+    // Thirty columns in that width: the heads name the remainder alone.
+    const QByteArray narrow = svgOf(pictureOf({30, 31, 37}), QSize(900, 600));
+    EXPECT_FALSE(narrow.contains("Rest ")) << "too small to read";
+    EXPECT_TRUE(narrow.contains(">29<"));
 }
 
 }  // namespace

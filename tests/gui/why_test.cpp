@@ -74,6 +74,11 @@ TEST(Why, FollowsEveryRunOpenOrClosed) {
     EXPECT_TRUE(why.argument().contains("35 − 6 = 29 der größte Betrag"))
         << why.argument().toStdString();
     EXPECT_EQ(why.window()->windowTitle(), "Warum? – 6, 10, 15");
+    // Large type for a projector, the verdict larger and bold.
+    const QFont verdict = w.form.findChild<QLabel*>("lblUrteil")->font();
+    EXPECT_GE(w.form.findChild<QTextBrowser*>("txtWarum")->font().pointSizeF(), 14);
+    EXPECT_GT(verdict.pointSizeF(), w.form.findChild<QLabel*>("lblLuecken")->font().pointSizeF());
+    EXPECT_TRUE(verdict.bold());
 
     // Closed, it still takes every run, and shows the last when it opens.
     why.window()->close();
