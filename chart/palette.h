@@ -17,4 +17,7 @@ inline constexpr QColor white{255, 255, 255};  // 15
 // The chart's ground, and the face of the window's panels and buttons.
 inline constexpr QColor ground{224, 224, 224};
 
+// The largest gap in the remainder picture and table: a red that prints dark.
+inline constexpr QColor gapRed{200, 0, 0};
+
 }  // namespace frankierung::palette

@@ -11,6 +11,7 @@
 #include "numbertext.h"
 #include "pairs.h"
 #include "survey.h"
+#include "whydriver.h"
 
 namespace frankierung {
 namespace {
@@ -28,7 +29,10 @@ private:
 class Collector final : public SurveySink {
 public:
     void refused(const StampRefusal& r) override { refusal = r; }
-    void singleRow(Row row, Amount, std::span<const Amount> marks) override { keep(row, marks); }
+    void singleRow(Row row, Amount value, std::span<const Amount> marks) override {
+        values.at(static_cast<std::size_t>(row) - 1) = value;
+        keep(row, marks);
+    }
     void pairRow(Row row, Amount, Amount, const std::string& boundText,
                  std::span<const Amount> marks) override {
         bounds[pairIndex(row)] = boundText;
@@ -39,6 +43,7 @@ public:
     void tripleBound(const std::string& text) override { bounds[3] = text; }
 
     std::optional<StampRefusal> refusal;
+    std::array<Amount, 3> values{};  // as the run used them
     std::array<std::vector<Amount>, 7> rows;
     std::array<std::string, 4> bounds;  // StartAB, StartBC, StartCA, StartABC
     std::vector<Representation> representations;
@@ -109,6 +114,7 @@ std::string summary(const TextBoxes& boxes, const Collector& c, const std::strin
 
 ProgramOutcome runDriver(std::span<const std::string> args, Language language) {
     bool json = false;
+    bool why = false;
     std::vector<std::string> texts;
     bool optionsEnded = false;
     for (const auto& arg : args) {
@@ -116,6 +122,8 @@ ProgramOutcome runDriver(std::span<const std::string> args, Language language) {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--json") {
             json = true;
+        } else if (!optionsEnded && arg == "--warum") {
+            why = true;
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             return {0, driverText(DriverText::Usage, language), {}};
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -144,6 +152,10 @@ ProgramOutcome runDriver(std::span<const std::string> args, Language language) {
                 driverText(DriverText::Refusal, language,
                            {kStampNames.at(static_cast<std::size_t>(r->box)), r->text,
                             std::to_string(kLargestStamp)})};
+    }
+    if (why) {
+        const WhyRequest request{boxes.stamps(), collector.values, target};
+        return {0, json ? whyJson(request, language) : whyText(request, language), {}};
     }
     if (json) {
         return {0, toJson(boxes, collector, log.text()), {}};

@@ -9,8 +9,8 @@
 
 namespace frankierung {
 
-// frankierung-survey [--json] [--] A B C [N]; args excludes the program name. The texts for
-// people in the language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+// frankierung-survey [--json] [--warum] [--] A B C [N]; args excludes the program name. The texts
+// for people in the language of the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 [[nodiscard]] ProgramOutcome runDriver(
     std::span<const std::string> args,
     Language language = languageFor(uiLanguagesFromEnvironment()));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "language.h"
+#include "whysentences.h"
 
 namespace frankierung {
 
@@ -24,9 +25,13 @@ enum class DriverText {
     WriteFailed,      // the reason, if known
     NoSpace,
     OutputClosed,
+    Overview,  // the heading of the remainder classes listed one a line
 };
 
 [[nodiscard]] std::string driverText(DriverText text, Language language,
                                      std::initializer_list<std::string> values = {});
+
+// The sentences of "--warum" in that language.
+[[nodiscard]] WhyWording driverWhyWording(Language language);
 
 }  // namespace frankierung

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 
 #include "numbertext.h"
@@ -29,6 +30,9 @@ PairLine outsideDomain(PairBox box, std::string_view text, double value) {
     }
     return fault(why, box, text);
 }
+
+// Whole numbers up to this convert to 64 bits exactly.
+constexpr double kLargestExactWhole = 9007199254740992.0;  // 2^53
 
 // Ties go to the even neighbour, independent of the floating-point environment.
 double roundHalfEven(double v) {
@@ -72,6 +76,9 @@ PairLine pairInfoLine(const PairTexts& texts) {
     line.ggT = ggT(*a, b).value_or(0);
     line.kgV = kgV(*a, b).value_or(0);
     line.bound = *bound + (*third - 1.0) * static_cast<double>(line.ggT - 1);
+    if (std::trunc(*third) == *third && *third >= 1 && *third <= kLargestExactWhole) {
+        line.ggTAll = std::gcd(line.ggT, static_cast<std::int64_t>(*third));
+    }
     if (!std::isfinite(line.bound)) {
         line.fault = PairLine::Fault::BoundTooLarge;
     }

@@ -28,6 +28,9 @@ struct PairLine {
     std::int64_t ggT = 0;
     std::int64_t kgV = 0;
     double bound = 0;  // the bound for all three values
+    // The divisor of all three values when the third is a whole number from 1 on, else 1. Above
+    // 1 no bound exists: only its multiples can be paid, and the bound above does not hold.
+    std::int64_t ggTAll = 1;
 };
 
 // ggT and kgV of the pair and a bound for all three values. The first value must be a whole

@@ -1,11 +1,9 @@
 #include "pairs.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 #include <numeric>
-#include <vector>
+
+#include "remainders.h"
 
 namespace frankierung {
 
@@ -47,44 +45,11 @@ std::optional<std::int64_t> stabilAb(double a, double b) {
 }
 
 std::optional<std::int64_t> largestGap(std::int64_t a, std::int64_t b, std::int64_t c) {
-    for (const auto v : {a, b, c}) {
-        if (v < 1 || v > kLargestStamp) {
-            return std::nullopt;
-        }
-    }
-    if (std::gcd(std::gcd(a, b), c) != 1) {
+    const auto classes = RemainderClasses::of({a, b, c});
+    if (!classes || classes->ggT() != 1) {
         return std::nullopt;
     }
-    std::array<std::int64_t, 3> values{a, b, c};
-    std::sort(values.begin(), values.end());
-    const std::int64_t m = values[0];
-    // least[r]: the least reachable amount congruent r modulo m ("round robin" over the
-    // residue classes: each further value walks every cycle of its step once, then once more).
-    constexpr std::int64_t kUnreached = std::numeric_limits<std::int64_t>::max();
-    std::vector<std::int64_t> least(static_cast<std::size_t>(m), kUnreached);
-    least[0] = 0;
-    for (std::size_t k = 1; k < values.size(); ++k) {
-        const std::int64_t step = values[k];
-        const std::int64_t d = std::gcd(m, step);
-        for (std::int64_t p = 0; p < d; ++p) {
-            // Start each cycle at its least entry so that one lap settles it.
-            std::int64_t best = kUnreached;
-            for (std::int64_t q = p; q < m; q += d) {
-                best = std::min(best, least[static_cast<std::size_t>(q)]);
-            }
-            if (best == kUnreached) {
-                continue;
-            }
-            std::int64_t n = best;
-            for (std::int64_t i = 0; i < m / d - 1; ++i) {
-                n += step;
-                auto& slot = least[static_cast<std::size_t>(n % m)];
-                n = std::min(n, slot);
-                slot = n;
-            }
-        }
-    }
-    return *std::max_element(least.begin(), least.end()) - m;
+    return classes->largestGap().value_or(-1);
 }
 
 }  // namespace frankierung

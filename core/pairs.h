@@ -24,7 +24,7 @@ inline constexpr int kLargestStamp = 32767;
 // The largest amount that is not x*a + y*b + z*c with whole x, y, z >= 0, for whole values
 // 1..kLargestStamp: -1 when every amount is reachable (a value is 1), nullopt when infinitely
 // many are not (the three share a divisor above 1) or an argument is outside 1..kLargestStamp.
-// Costs O(smallest value), with no search cap.
+// The remainder classes' largest gap (remainders.h).
 [[nodiscard]] std::optional<std::int64_t> largestGap(std::int64_t a, std::int64_t b,
                                                      std::int64_t c);
 

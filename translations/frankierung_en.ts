@@ -146,6 +146,47 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     </message>
 </context>
 <context>
+    <name>RemainderLegend</name>
+    <message>
+        <source>frankierbar</source>
+        <translation>payable</translation>
+    </message>
+    <message>
+        <source>kleinster frankierbarer Betrag</source>
+        <translation>smallest payable amount</translation>
+    </message>
+    <message>
+        <source>größte Lücke: %1</source>
+        <translation>largest gap: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemainderPicture</name>
+    <message>
+        <source>Rest %1</source>
+        <translation>remainder %1</translation>
+    </message>
+</context>
+<context>
+    <name>RemainderTable</name>
+    <message>
+        <source>… %1 weitere</source>
+        <translation>… %1 more</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation>Remainder</translation>
+    </message>
+    <message>
+        <source>kleinster Betrag</source>
+        <translation>smallest amount</translation>
+    </message>
+    <message>
+        <source>Marken</source>
+        <translation>Stamps</translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <source>Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.</source>
@@ -164,6 +205,129 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     <message>
         <source>Keine Anzeige gefunden: Das Fenster braucht eine grafische Sitzung (DISPLAY oder WAYLAND_DISPLAY).</source>
         <translation>No display found: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
+    <name>WhyWording</name>
+    <message>
+        <source>Alle drei Werte sind durch 2 teilbar: nur gerade Beträge lassen sich frankieren, ungerade nie.</source>
+        <translation>All three values are divisible by 2: only even amounts can be paid, odd ones never.</translation>
+    </message>
+    <message>
+        <source>Alle drei Werte sind durch %1 teilbar: nur Vielfache von %1 lassen sich frankieren, andere Beträge nie.</source>
+        <translation>All three values are divisible by %1: only multiples of %1 can be paid, other amounts never.</translation>
+    </message>
+    <message>
+        <source>Geteilt durch %1 sind die Werte %2, %3 und %4 mit der größten Lücke %5; mal %1 genommen ist das %6.</source>
+        <translation>Divided by %1 the values are %2, %3 and %4 with the largest gap %5; times %1 that is %6.</translation>
+    </message>
+    <message>
+        <source>Geteilt durch %1 sind die Werte %2, %3 und %4; einer davon ist 1.</source>
+        <translation>Divided by %1 the values are %2, %3 and %4; one of them is 1.</translation>
+    </message>
+    <message>
+        <source>Ein Wert ist %1: Mit Marken zu %1 lässt sich jeder Betrag frankieren, es gibt keine Lücke.</source>
+        <translation>One value is %1: with stamps of %1 every amount can be paid, there is no gap.</translation>
+    </message>
+    <message>
+        <source>Ein Wert ist 2: Mit Marken zu 2 lässt sich jeder gerade Betrag frankieren, unter ihnen gibt es keine Lücke.</source>
+        <translation>One value is 2: with stamps of 2 every even amount can be paid, there is no gap among them.</translation>
+    </message>
+    <message>
+        <source>Ein Wert ist %1: Mit Marken zu %1 lässt sich jedes Vielfache von %1 frankieren, unter ihnen gibt es keine Lücke.</source>
+        <translation>One value is %1: with stamps of %1 every multiple of %1 can be paid, there is no gap among them.</translation>
+    </message>
+    <message>
+        <source>Der kleinste Wert ist %1. Wir ordnen die Beträge nach ihrem Rest beim Teilen durch %1 in %2 Spalten: Rest %3.</source>
+        <translation>The smallest value is %1. We arrange the amounts by their remainder when divided by %1 in %2 columns: remainder %3.</translation>
+    </message>
+    <message>
+        <source>Der kleinste Wert ist %1. Wir ordnen die geraden Beträge nach ihrem Rest beim Teilen durch %1 in %2 Spalten: Rest %3.</source>
+        <translation>The smallest value is %1. We arrange the even amounts by their remainder when divided by %1 in %2 columns: remainder %3.</translation>
+    </message>
+    <message>
+        <source>Der kleinste Wert ist %1. Wir ordnen die Vielfachen von %4 nach ihrem Rest beim Teilen durch %1 in %2 Spalten: Rest %3.</source>
+        <translation>The smallest value is %1. We arrange the multiples of %4 by their remainder when divided by %1 in %2 columns: remainder %3.</translation>
+    </message>
+    <message>
+        <source>Geht ein Betrag, dann auch jeder weitere seiner Spalte: mit je einer Marke zu %1 mehr.</source>
+        <translation>If an amount can be paid, so can every further amount of its column: with one more stamp of %1 each time.</translation>
+    </message>
+    <message>
+        <source>In jeder Spalte entscheidet also ihr kleinster frankierbarer Betrag: Von ihm an geht jeder Betrag der Spalte, vor ihm keiner.</source>
+        <translation>So in each column its smallest payable amount decides: from it on every amount of the column can be paid, before it none.</translation>
+    </message>
+    <message>
+        <source>Die kleinsten frankierbaren Beträge der Spalten sind %1. Der größte von ihnen ist %2.</source>
+        <translation>The smallest payable amounts of the columns are %1. The largest of them is %2.</translation>
+    </message>
+    <message>
+        <source>%2 bei Rest %1</source>
+        <translation>%2 for remainder %1</translation>
+    </message>
+    <message>
+        <source>Rest %1: %2</source>
+        <translation>remainder %1: %2</translation>
+    </message>
+    <message>
+        <source>Die kleinsten frankierbaren Beträge der %1 Spalten stehen in der Übersicht; der größte von ihnen ist %2 = %3 mit Rest %4.</source>
+        <translation>The smallest payable amounts of the %1 columns are in the overview; the largest of them is %2 = %3 with remainder %4.</translation>
+    </message>
+    <message>
+        <source>Also ist %1 − %2 = %3 der größte Betrag, der sich nicht frankieren lässt. Von %4 bis %1 gehen %5 Beträge in Folge, einer aus jeder Spalte: Ab %4 geht jeder Betrag.</source>
+        <translation>So %1 − %2 = %3 is the largest amount that cannot be paid. From %4 to %1, %5 amounts in a row can be paid, one from each column: from %4 on every amount can.</translation>
+    </message>
+    <message>
+        <source>Also ist %1 − %2 = %3 der größte gerade Betrag, der sich nicht frankieren lässt. Von %4 bis %1 gehen %5 gerade Beträge in Folge, einer aus jeder Spalte: Ab %4 geht jeder gerade Betrag.</source>
+        <translation>So %1 − %2 = %3 is the largest even amount that cannot be paid. From %4 to %1, %5 even amounts in a row can be paid, one from each column: from %4 on every even amount can.</translation>
+    </message>
+    <message>
+        <source>Also ist %1 − %2 = %3 das größte Vielfache von %6, das sich nicht frankieren lässt. Von %4 bis %1 gehen %5 Vielfache von %6 in Folge, eines aus jeder Spalte: Ab %4 geht jedes Vielfache von %6.</source>
+        <translation>So %1 − %2 = %3 is the largest multiple of %6 that cannot be paid. From %4 to %1, %5 multiples of %6 in a row can be paid, one from each column: from %4 on every multiple of %6 can.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Beträge, die sich nicht frankieren lassen: %1.</source>
+        <translation>Number of amounts that cannot be paid: %1.</translation>
+    </message>
+    <message>
+        <source>Anzahl der geraden Beträge, die sich nicht frankieren lassen: %1 (dazu alle ungeraden).</source>
+        <translation>Number of even amounts that cannot be paid: %1 (and every odd one).</translation>
+    </message>
+    <message>
+        <source>Anzahl der Vielfachen von %2, die sich nicht frankieren lassen: %1 (dazu alle anderen Beträge).</source>
+        <translation>Number of multiples of %2 that cannot be paid: %1 (and every other amount).</translation>
+    </message>
+    <message>
+        <source>%1 ist darstellbar, zum Beispiel %1 = %2.</source>
+        <translation>%1 can be paid, for example %1 = %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht darstellbar: %1 hat beim Teilen durch %2 den Rest %3, und der kleinste Betrag mit Rest %3 ist %4.</source>
+        <translation>%1 cannot be paid: divided by %2, %1 leaves the remainder %3, and the smallest payable amount with remainder %3 is %4.</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht darstellbar: %1 ist nicht durch %2 teilbar, alle drei Werte aber schon.</source>
+        <translation>%1 cannot be paid: %1 is not divisible by %2, but all three values are.</translation>
+    </message>
+    <message>
+        <source>Kein Betrag zum Prüfen: Der Text ist leer.</source>
+        <translation>No amount to check: the text is empty.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine ganze Zahl; Beträge sind ganze Zahlen.</source>
+        <translation>“%1” is not a whole number; amounts are whole numbers.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist negativ; Beträge sind nie kleiner als 0.</source>
+        <translation>“%1” is negative; amounts are never below 0.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist zu groß; geprüft werden Beträge bis %2.</source>
+        <translation>“%1” is too large; amounts up to %2 are checked.</translation>
     </message>
 </context>
 <context>
@@ -451,6 +615,10 @@ tion running
         <source>PDF-Dokument, ganze Tafel von 0 bis 1000 (*.pdf)</source>
         <translation>PDF document, whole board from 0 to 1000 (*.pdf)</translation>
     </message>
+    <message>
+        <source>Warum?</source>
+        <translation>Why?</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::PairPanels</name>
@@ -518,6 +686,10 @@ tion running
         <source>ggT =%1,  kgV =%2,  %3 =%4</source>
         <translation>gcd =%1,  lcm =%2,  %3 =%4</translation>
     </message>
+    <message>
+        <source>ggT =%1,  kgV =%2,  %3: keine Schranke (alle drei durch %4 teilbar)</source>
+        <translation>gcd =%1,  lcm =%2,  %3: no bound (all three divisible by %4)</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::RunController</name>
@@ -555,6 +727,37 @@ tion running
     <message>
         <source>Beschriftung %1</source>
         <translation>Caption %1</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::WhyWindow</name>
+    <message>
+        <source>Warum?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Bild der Restklassen</source>
+        <translation>Picture of the remainder classes</translation>
+    </message>
+    <message>
+        <source>Tabelle der Restklassen</source>
+        <translation>Table of the remainder classes</translation>
+    </message>
+    <message>
+        <source>Erklärung</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>Warum? – %1, %2, %3</source>
+        <translation>Why? – %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Spalten nach dem Rest beim Teilen durch %1, mit dem kleinsten frankierbaren Betrag: %2.</source>
+        <translation>Columns by the remainder when divided by %1, with the smallest payable amount: %2.</translation>
+    </message>
+    <message>
+        <source>Größte Lücke: %1.</source>
+        <translation>Largest gap: %1.</translation>
     </message>
 </context>
 </TS>

@@ -111,6 +111,9 @@ void MainWindow::buildMenus() {
                                       {"mnuAnsicht", tr("Ansicht")}}) {
         menuBar()->addMenu(title)->setObjectName(QString::fromLatin1(name));
     }
+    QAction* why = menu("mnuAnsicht")->addAction(tr("Warum?"));
+    why->setObjectName(QStringLiteral("cmdWarum"));
+    why->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 void MainWindow::addBoardCommands() {
@@ -220,6 +223,7 @@ void MainWindow::connectParts() {
         {"cmdTafelDrucken", &MainWindow::printBoard},
         {"cmdRueckgaengig", &MainWindow::takeBackNote},
         {"cmdWiederherstellen", &MainWindow::bringBackNote},
+        {"cmdWarum", &MainWindow::explainWhy},
         {"txtMarke(0)", &MainWindow::showChart},
         {"txtMarke(1)", &MainWindow::showChart},
         {"txtMarke(2)", &MainWindow::showChart},

@@ -16,6 +16,7 @@ class PairPanels;
 class PictureBox;
 class RunController;
 class StampInputs;
+class WhyWindow;
 
 // The screen's area that a window may cover (without panels), in logical pixels.
 [[nodiscard]] QRect availableScreenArea();
@@ -49,6 +50,8 @@ private slots:
     // The board as a PNG or PDF, whole or the part in view, or printed as in view.
     void saveBoard();
     void printBoard();
+    // "Warum?": the explanation of the last run, in a window of its own, brought to the front.
+    void explainWhy();
 
     // by is +1 or -1.
     void stepStampValue(int stamp, int by);
@@ -94,6 +97,7 @@ private:
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
     RunController* run_ = nullptr;
+    WhyWindow* why_ = nullptr;  // made when first asked for
 
     bool arranged_ = false;
 };

@@ -15,6 +15,7 @@
 #include "picturecommands.h"
 #include "runcontroller.h"
 #include "stampinputs.h"
+#include "whywindow.h"
 
 namespace frankierung {
 
@@ -73,6 +74,18 @@ void MainWindow::showAuthors() {
     QMessageBox box(QMessageBox::Information, tr("Programmiert von"),
                     QStringLiteral("Orvandel\nKestrelhaus"), QMessageBox::Ok, this);
     box.exec();
+}
+
+void MainWindow::explainWhy() {
+    if (why_ == nullptr) {
+        why_ = new WhyWindow(this);
+        connect(run_, &RunController::ran, why_,
+                [this] { why_->follow(run_->lastRun()->values, run_->lastRun()->amountText); });
+        if (const auto& last = run_->lastRun()) {
+            why_->follow(last->values, last->amountText);
+        }
+    }
+    why_->bringToFront();
 }
 
 void MainWindow::quit() {

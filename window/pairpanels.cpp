@@ -155,6 +155,11 @@ QString PairPanels::line(int pair) const {
 
     const QString boundLabel =
         QStringLiteral("S((%1%2),%3)").arg(nameOf(first), nameOf(second), nameOf(third));
+    if (line.fault == PairLine::Fault::None && line.ggTAll > 1) {
+        return tr("ggT =%1,  kgV =%2,  %3: keine Schranke (alle drei durch %4 teilbar)")
+            .arg(number(static_cast<double>(line.ggT)), number(static_cast<double>(line.kgV)),
+                 boundLabel, QString::number(line.ggTAll));
+    }
     if (line.fault == PairLine::Fault::None) {
         return tr("ggT =%1,  kgV =%2,  %3 =%4")
             .arg(number(static_cast<double>(line.ggT)), number(static_cast<double>(line.kgV)),

@@ -79,8 +79,14 @@ void RunController::runStarted() {
     parts_.board.setPatienceVisible(true);
 }
 
+void RunController::singleRow(Row row, Amount value, std::span<const Amount> /*marks*/) {
+    values_.at(static_cast<std::size_t>(row) - 1) = value;
+}
+
 void RunController::runEnded() {
     parts_.board.setPatienceVisible(false);
+    lastRun_ = LastRun{values_, parts_.column.amount()};
+    emit ran();
 }
 
 }  // namespace frankierung

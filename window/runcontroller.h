@@ -4,6 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
+#include <array>
+#include <optional>
 
 #include "survey.h"
 
@@ -34,8 +37,20 @@ public:
     // The remembered run will not follow; the one in progress still finishes.
     void dropPending() { pending_ = false; }
 
+    // What the last run that was not refused worked on: the stamp values and the text of the
+    // amount box at its end.
+    struct LastRun {
+        std::array<Amount, 3> values{};
+        QString amountText;
+    };
+    [[nodiscard]] const std::optional<LastRun>& lastRun() const { return lastRun_; }
+
     // Pending events are let through at most this often within a run; the first time always.
     static constexpr int kEventIntervalMs = 15;
+
+signals:
+    // A run has ended; lastRun() holds it.
+    void ran();
 
 private:
     void runOnce();
@@ -45,6 +60,7 @@ private:
     void processEvents() override;
     void refused(const StampRefusal& refusal) override;
     void runStarted() override;
+    void singleRow(Row row, Amount value, std::span<const Amount> marks) override;
     void runEnded() override;
 
     Parts parts_;
@@ -52,6 +68,8 @@ private:
     bool running_ = false;
     bool pending_ = false;
     QElapsedTimer sinceEvents_;
+    std::array<Amount, 3> values_{};  // of the run in progress
+    std::optional<LastRun> lastRun_;
 };
 
 }  // namespace frankierung

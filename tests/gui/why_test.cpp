@@ -1,0 +1,204 @@
+// "Warum?" in the window: the menu entry and its shortcut, a window that follows every run, the
+// picture or the table, what a screen reader gets, English, and nothing else changing; the pair
+// line without a false bound when all three values share a divisor.
+#include <QAccessible>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTranslator>
+
+#include "remainderview.h"
+#include "window.h"
+
+namespace frankierung {
+namespace {
+
+struct WhyWindow {
+    explicit WhyWindow(test::Window& window) : w(window) {}
+    QWidget* open() const {
+        w.click("cmdWarum");
+        return window();
+    }
+    QWidget* window() const { return w.form.findChild<QWidget*>("frmWarum"); }
+    QString argument() const { return w.form.findChild<QTextBrowser*>("txtWarum")->toPlainText(); }
+    QString label(const char* name) const { return w.form.findChild<QLabel*>(name)->text(); }
+    void run(const QString& a, const QString& b, const QString& c, const QString& amount) const {
+        w.setText("txtMarke(0)", a);
+        w.setText("txtMarke(1)", b);
+        w.setText("txtMarke(2)", c);
+        w.setText("txtPrüf", amount);
+        w.click("cmdZeigen");
+    }
+    test::Window& w;
+};
+
+TEST(Why, MenuEntryAndShortcutBringOneWindowToTheFront) {
+    test::Window w;
+    const auto* entry = w.form.findChild<QAction*>("cmdWarum");
+    ASSERT_NE(entry, nullptr);
+    const auto* view = w.form.findChild<QMenu*>("mnuAnsicht");
+    EXPECT_TRUE(view->menuAction()->isVisible());
+    EXPECT_EQ(view->actions().value(0), entry) << "first in \"Ansicht\"";
+    EXPECT_EQ(entry->text() + ' ' + entry->shortcut().toString(), "Warum? Ctrl+E");
+    EXPECT_EQ(WhyWindow(w).window(), nullptr) << "made only when asked for";
+
+    w.form.activateWindow();
+    QTest::keyClick(&w.form, Qt::Key_E, Qt::ControlModifier);
+    QWidget* why = WhyWindow(w).window();
+    ASSERT_NE(why, nullptr);
+    EXPECT_TRUE(why->isVisible());
+    EXPECT_EQ(why->windowType(), Qt::Tool) << "stays above its main window";
+    EXPECT_EQ(why->parentWidget(), &w.form);
+    // The start-up run: 6, 10, 15 and 200.
+    EXPECT_EQ(WhyWindow(w).label("lblUrteil"),
+              "200 ist darstellbar, zum Beispiel 200 = 0·6 + 2·10 + 12·15.");
+
+    why->close();
+    EXPECT_EQ(WhyWindow(w).open(), why) << "the same window again";
+    EXPECT_TRUE(why->isVisible());
+    why->move(why->pos() + QPoint(40, 30));
+    const QPoint moved = why->pos();
+    EXPECT_EQ(WhyWindow(w).open()->pos(), moved) << "placed only the first time";
+}
+
+TEST(Why, FollowsEveryRunOpenOrClosed) {
+    test::Window w;
+    const WhyWindow why(w);
+    why.open();
+    why.run("6", "10", "15", "29");
+    EXPECT_EQ(why.label("lblUrteil"),
+              "29 ist nicht darstellbar: 29 hat beim Teilen durch 6 den Rest 5, und der kleinste "
+              "Betrag mit Rest 5 ist 35.");
+    EXPECT_EQ(why.label("lblLuecken"), "Anzahl der Beträge, die sich nicht frankieren lassen: 15.");
+    EXPECT_TRUE(why.argument().contains("35 − 6 = 29 der größte Betrag"))
+        << why.argument().toStdString();
+    EXPECT_EQ(why.window()->windowTitle(), "Warum? – 6, 10, 15");
+    // Large type for a projector, the verdict larger and bold.
+    const QFont verdict = w.form.findChild<QLabel*>("lblUrteil")->font();
+    EXPECT_GE(w.form.findChild<QTextBrowser*>("txtWarum")->font().pointSizeF(), 14);
+    EXPECT_GT(verdict.pointSizeF(), w.form.findChild<QLabel*>("lblLuecken")->font().pointSizeF());
+    EXPECT_TRUE(verdict.bold());
+
+    // Closed, it still takes every run, and shows the last when it opens.
+    why.window()->close();
+    why.run("6", "10", "14", "8");
+    why.run("6", "10", "14", "1500");
+    why.open();
+    EXPECT_TRUE(
+        why.argument().startsWith("Alle drei Werte sind durch 2 teilbar: nur gerade "
+                                  "Beträge"))
+        << why.argument().toStdString();
+    EXPECT_EQ(why.label("lblUrteil"),
+              "1500 ist darstellbar, zum Beispiel 1500 = 0·6 + 3·10 + 105·14.");
+
+    // The amount as the run found it: typed later, it waits for the next run.
+    w.setText("txtPrüf", "9");
+    EXPECT_TRUE(why.label("lblUrteil").startsWith("1500 "));
+    w.click("cmdWie");
+    EXPECT_EQ(why.label("lblUrteil"),
+              "9 ist nicht darstellbar: 9 ist nicht durch 2 teilbar, alle drei Werte aber schon.");
+
+    // Refused values leave the last explanation.
+    test::MessageAnswerer answer;
+    why.run("6", "2.5", "14", "8");
+    EXPECT_EQ(answer.seen.size(), 1);
+    EXPECT_EQ(why.window()->windowTitle(), "Warum? – 6, 10, 14");
+}
+
+TEST(Why, PictureOrTableAndWhatAScreenReaderReads) {
+    test::Window w;
+    const WhyWindow why(w);
+    why.open();
+    const auto* overview = w.form.findChild<QStackedWidget*>();
+    auto* picture = w.form.findChild<RemainderView*>("picReste");
+    auto* table = w.form.findChild<QTableView*>("tblReste");
+    why.run("6", "10", "15", "29");
+    ASSERT_EQ(overview->currentWidget(), picture);
+    ASSERT_TRUE(picture->picture().has_value());
+    EXPECT_TRUE(picture->picture()->showsCells());
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(picture);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Bild der Restklassen");
+    EXPECT_EQ(reader->text(QAccessible::Description),
+              "Spalten nach dem Rest beim Teilen durch 6, mit dem kleinsten frankierbaren "
+              "Betrag: Rest 0: 0; Rest 1: 25 = 1·10 + 1·15; Rest 2: 20 = 2·10; Rest 3: 15 = "
+              "1·15; Rest 4: 10 = 1·10; Rest 5: 35 = 2·10 + 1·15. Größte Lücke: 29.");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.form.findChild<QTextBrowser*>("txtWarum"))
+                    ->textInterface()
+                    ->text(0, 40)
+                    .startsWith("Der kleinste Wert ist 6."));
+
+    // More remainders than the picture has columns for: a table, which screen readers walk.
+    why.run("100", "101", "103", "3398");
+    ASSERT_EQ(overview->currentWidget(), table);
+    EXPECT_FALSE(picture->picture().has_value());
+    ASSERT_EQ(table->model()->rowCount(), 100);
+    const QModelIndex last = table->model()->index(98, 2);
+    EXPECT_EQ(table->model()->data(last).toString(), "2·101 + 32·103");
+    EXPECT_EQ(table->model()->data(last, Qt::ForegroundRole).value<QColor>(), QColor(200, 0, 0))
+        << "the class of the largest gap";
+    EXPECT_EQ(table->model()->headerData(1, Qt::Horizontal).toString(), "kleinster Betrag");
+    EXPECT_TRUE(why.argument().contains("stehen in der Übersicht")) << why.argument().toStdString();
+    why.run("6", "10", "15", "29");
+    EXPECT_EQ(overview->currentWidget(), picture) << "and back";
+    EXPECT_EQ(table->model()->rowCount(), 0);
+}
+
+// Log, chart, bound boxes and hint line as a run leaves them, whether "Warum?" is open or not.
+QStringList whatARunLeaves(bool whyOpen) {
+    test::Window w;
+    if (whyOpen) {
+        WhyWindow(w).open();
+    }
+    WhyWindow(w).run("6", "10", "14", "8");
+    QStringList state{w.text("txtLog"),
+                      w.text("StartAB") + w.text("StartBC") + w.text("StartCA"),
+                      w.text("StartABC"),
+                      w.text("picGraph"),
+                      QString::number(w.drawing().size()),
+                      w.text("txtPos")};
+    return state;
+}
+
+TEST(Why, NothingThatExistsChanges) {
+    EXPECT_EQ(whatARunLeaves(true), whatARunLeaves(false));
+}
+
+TEST(Why, SpeaksEnglishInTheEnglishEdition) {
+    test::Window w;
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral("frankierung_en"), QStringLiteral(":/i18n")));
+    QCoreApplication::installTranslator(&english);
+    const WhyWindow why(w);
+    why.open();
+    why.run("6", "10", "15", "29");
+    const QString verdict = why.label("lblUrteil");
+    const QString argument = why.argument();
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_EQ(verdict,
+              "29 cannot be paid: divided by 6, 29 leaves the remainder 5, and the smallest "
+              "payable amount with remainder 5 is 35.");
+    EXPECT_TRUE(argument.startsWith("The smallest value is 6.")) << argument.toStdString();
+    EXPECT_EQ(why.window()->windowTitle(), "Why? – 6, 10, 15");
+}
+
+TEST(PairPanels, NoBoundWhenAllThreeShareADivisor) {
+    test::Window w;
+    const std::array<QString, 5> rows[] = {
+        {"6", "10", "14", "picAB",
+         "ggT = 2,  kgV = 30,  S((AB),C): keine Schranke (alle drei "
+         "durch 2 teilbar)"},
+        {"9", "6", "3", "picCA",
+         "ggT = 3,  kgV = 9,  S((CA),B): keine Schranke (alle drei "
+         "durch 3 teilbar)"},
+        {"6", "10", "15", "picAB", "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
+    };
+    for (const auto& row : rows) {
+        WhyWindow(w).run(row[0], row[1], row[2], "200");
+        test::Window::hover(w.get(row[3]), {5, 5});
+        EXPECT_EQ(w.text("txtPos"), row[4]);
+    }
+}
+
+}  // namespace
+}  // namespace frankierung
