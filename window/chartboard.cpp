@@ -1,7 +1,6 @@
 #include "chartboard.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "design.h"
 #include "notehistory.h"
 #include "numbertext.h"
+#include "stampdrag.h"
 #include "survey.h"
 
 namespace frankierung {
@@ -71,7 +71,7 @@ void placeValueLabel(PictureBox& stamp, QLabel& label, std::size_t i) {
 }  // namespace
 
 ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
-    : QObject(parent), container_(container), window_(window) {
+    : QObject(parent), container_(container) {
     chart_ = makePictureBox(container, kPanelColor, false);
     describe(chart_, QStringLiteral("picGraph"), tr("Diagramm der darstellbaren Zahlen"));
     chart_->setFont(chartFont());
@@ -104,6 +104,8 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
     connect(scrollBar_, &QScrollBar::valueChanged, this, &ChartBoard::followScrollBar);
     new ChartScroller(chart_, container, scrollBar_, this);
 
+    auto* drag = new StampDrag(window, chart_, this);
+    connect(drag, &StampDrag::draggedOver, this, &ChartBoard::stampDraggedOver);
     const char* values[3] = {"6c", "10c", "15c"};
     for (int i = 0; i < 3; ++i) {
         auto* stamp = makePictureBox(chart_, kPanelColor, false);
@@ -119,17 +121,7 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
         // pixels whatever the scale.
         chart_->placeChildAt(stamp, 0, kStampTopsTwips.at(static_cast<std::size_t>(i)));
         stamps_.at(static_cast<std::size_t>(i)) = stamp;
-        // The box reports user units; the drag works in the stamp's own pixels.
-        connect(stamp, &PictureBox::mousePressed, this,
-                [this, i, stamp](QPointF pos, Qt::MouseButtons) {
-                    beginStampDrag(i, stamp->scale().toPixels(pos));
-                });
-        connect(stamp, &PictureBox::mouseMoved, this,
-                [this, i, stamp](QPointF pos, Qt::MouseButtons buttons) {
-                    stampMoved(i, stamp->scale().toPixels(pos), buttons);
-                });
-        connect(stamp, &PictureBox::mouseReleased, this,
-                [this, i](QPointF, Qt::MouseButtons) { stampReleased(i); });
+        drag->follow(i, stamp);
 
         QLabel* value =
             makeLabel(stamp, QString::fromLatin1(values[i]),
@@ -147,15 +139,6 @@ ChartBoard::ChartBoard(PictureBox* container, QWidget* window, QObject* parent)
                               false);
     describe(patience_, QStringLiteral("txtRechnung"), tr("Rechenhinweis"));
     stamps_[2]->placeChild(patience_, 120, 120, 1275, 1755);
-
-    dragFeedback_ = new QLabel(window);
-    dragFeedback_->setObjectName(QStringLiteral("stampDragFeedback"));
-    dragFeedback_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    dragFeedback_->setFocusPolicy(Qt::NoFocus);
-    auto* translucency = new QGraphicsOpacityEffect(dragFeedback_);
-    translucency->setOpacity(0.5);
-    dragFeedback_->setGraphicsEffect(translucency);
-    dragFeedback_->hide();
 }
 
 Canvas& ChartBoard::canvas() const {
@@ -305,17 +288,6 @@ void ChartBoard::placeStamp(int index, float x, float y) {
     chart_->placeChildAt(stamps_.at(static_cast<std::size_t>(index)), x, y);
 }
 
-void ChartBoard::beginStampDrag(int index, QPointF grip) {
-    PictureBox* stamp = stamps_.at(static_cast<std::size_t>(index));
-    dragIndex_ = index;
-    dragGrip_ = grip;
-    dragFeedback_->setPixmap(stamp->grab());
-    dragFeedback_->resize(stamp->size());
-    dragFeedback_->move(window_->mapFromGlobal(stamp->mapToGlobal(QPoint(0, 0))));
-    dragFeedback_->raise();
-    dragFeedback_->show();
-}
-
 void ChartBoard::setPatienceVisible(bool visible) {
     patience_->setVisible(visible);
 }
@@ -324,30 +296,6 @@ void ChartBoard::followScrollBar() {
     // 16, not the legend's width: start-up placed the chart there.
     const auto left = static_cast<std::int16_t>(16 - scrollBar_->value());
     container_->setChildLeft(chart_, static_cast<float>(left));
-}
-
-void ChartBoard::stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons) {
-    if (index != dragIndex_ || buttons == Qt::NoButton) {
-        return;
-    }
-    const QPointF global = stamps_.at(static_cast<std::size_t>(index))->mapToGlobal(pixelPos);
-    dragFeedback_->move((window_->mapFromGlobal(global) - dragGrip_).toPoint());
-    // Only free parts of the chart take the drag: not the stamp pictures nor what lies on them,
-    // nor the legend or anything else that covers the chart.
-    if (window_->childAt(window_->mapFromGlobal(global).toPoint()) != chart_) {
-        return;
-    }
-    const QPointF user = chart_->scale().toUser(chart_->mapFromGlobal(global));
-    emit stampDraggedOver(index, static_cast<float>(user.x()), static_cast<float>(user.y()));
-}
-
-void ChartBoard::stampReleased(int index) {
-    if (index != dragIndex_) {
-        return;
-    }
-    dragIndex_ = -1;
-    dragFeedback_->hide();
-    dragFeedback_->clear();
 }
 
 }  // namespace frankierung

@@ -73,15 +73,10 @@ signals:
     void stampDraggedOver(int index, float x, float y);
 
 private:
-    // The translucent copy of the stamp shows where it stands; it follows the held pointer.
-    void beginStampDrag(int index, QPointF grip);
-    void stampMoved(int index, QPointF pixelPos, Qt::MouseButtons buttons);
-    void stampReleased(int index);
     // The stamps at the given share of their designed size; their value labels keep theirs.
     void sizeStamps(double share);
 
     PictureBox* container_;
-    QWidget* window_;
     PictureBox* chart_;
     QScrollBar* scrollBar_;
     std::array<PictureBox*, 3> stamps_{};
@@ -93,12 +88,6 @@ private:
     bool noting_ = false;
     float lastX_ = 0;
     float lastY_ = 0;
-
-    // The stamp being dragged by hand (-1: none), where it was gripped (its pixels), and the
-    // translucent copy of it that follows the pointer.
-    int dragIndex_ = -1;
-    QPointF dragGrip_;
-    QLabel* dragFeedback_;
 };
 
 }  // namespace frankierung
