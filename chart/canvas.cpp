@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fonts.h"
 #include "numbertext.h"
 
 namespace frankierung {
@@ -64,13 +65,28 @@ void Canvas::circle(double cx, double cy, double radius) {
     add(std::move(item));
 }
 
-void Canvas::print(std::initializer_list<PrintItem> items) {
+QString Canvas::joined(std::initializer_list<PrintItem> items) {
     QString text;
     for (const PrintItem& item : items) {
         text += item.isNumber
                     ? QString::fromStdString(signedNumberText(item.value)) + QLatin1Char(' ')
                     : item.string;
     }
+    return text;
+}
+
+void Canvas::setFontSizeToFit(double points, std::initializer_list<PrintItem> items, double width) {
+    setFontSize(points);
+    const QString text = joined(items);
+    // Measured apart from the kept widths: those serve the few fonts a run prints in.
+    setFontSize(shrunkToFit(font(), [&](const QFont& f) {
+                    return QFontMetricsF(f, target_.metricsDevice()).horizontalAdvance(text) <=
+                           width;
+                }).pointSizeF());
+}
+
+void Canvas::print(std::initializer_list<PrintItem> items) {
+    QString text = joined(items);
     const QFont f = font();
     const QSizeF size = measure(f, text);
     if (!text.isEmpty()) {

@@ -64,12 +64,17 @@ public:
     // Outline in the pen colour and width, the inside in the fill colour; the radius is in units
     // of the x axis, so the circle is round on screen.
     void circle(double cx, double cy, double radius);
+    // The font size at most `points`, smaller in quarter points down to kSmallestCaptionPoints
+    // where the items would print wider than `width` pixels.
+    void setFontSizeToFit(double points, std::initializer_list<PrintItem> items, double width);
     // The items one after the other at the print position (the text's top-left corner) in the
     // font and pen colour; then the print position moves to the left edge of the next line.
     void print(std::initializer_list<PrintItem> items);
     void print(const QString& text) { print({PrintItem::text(text)}); }
 
 private:
+    // A number as its signed number text and one blank, a text as it is.
+    [[nodiscard]] static QString joined(std::initializer_list<PrintItem> items);
     // The target's font with the size and weight last set here; kept apart from the widget's
     // font so that children placed on the box do not inherit them.
     [[nodiscard]] QFont font() const;

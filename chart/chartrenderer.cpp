@@ -27,17 +27,23 @@ const layout::Row& geometryOf(Row row) {
     return layout::kRows.at(static_cast<std::size_t>(row) - 1);
 }
 
-// Bold, in the colour given; afterwards the canvas draws the row's marks.
-void printLabel(Canvas& c, Row row, const QColor& color, std::initializer_list<PrintItem> items) {
+}  // namespace
+
+void ChartRenderer::printLabel(Row row, const QColor& color,
+                               std::initializer_list<PrintItem> items) {
+    Canvas& c = chart_;
     c.setMark(Mark::RowLabel);
     c.setBold(true);
     c.setPenColor(color);
+    if (labelRoom_) {
+        c.setFontSizeToFit(kRunPoints, items, *labelRoom_);
+    } else {
+        c.setFontSize(kRunPoints);
+    }
     c.setPrintPosition({layout::kLabelX, geometryOf(row).labelY});
     c.print(items);
     c.setMark(Mark::Row);
 }
-
-}  // namespace
 
 QFont chartFont() {
     return timesFont(15.75);
@@ -89,7 +95,7 @@ void ChartRenderer::singleRow(Row row, Amount value, std::span<const Amount> mar
     if (r >= kColors.size()) {
         return;
     }
-    printLabel(chart_, row, palette::black, {PrintItem::number(static_cast<double>(value))});
+    printLabel(row, palette::black, {PrintItem::number(static_cast<double>(value))});
     const double top = geometryOf(row).markY;
     for (const Amount k : marks) {  // 0, v, 2v, ... up to kSurveyEnd
         const auto x = static_cast<double>(k);
@@ -105,7 +111,7 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
         return;
     }
     chart_.setPenWidth(2);
-    printLabel(chart_, row, kColors.at(pair),
+    printLabel(row, kColors.at(pair),
                {PrintItem::number(static_cast<double>(p)), PrintItem::text(QStringLiteral(",")),
                 PrintItem::number(static_cast<double>(q))});
     // A repeated sum would paint the same circle over itself, and sums beyond the right edge
@@ -122,8 +128,7 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
 
 void ChartRenderer::tripleStarting() {
     // In the last pair's colour.
-    printLabel(chart_, Row::ABC, palette::green,
-               {PrintItem::text(QLatin1Char(' ') + Texts::tr("alle"))});
+    printLabel(Row::ABC, palette::green, {PrintItem::text(QLatin1Char(' ') + Texts::tr("alle"))});
 }
 
 void ChartRenderer::tripleRow(std::span<const Amount> reachable) {

@@ -2,14 +2,14 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
+
+#include "canvas.h"
+#include "survey.h"
 
 class QPaintDevice;
 
-#include "survey.h"
-
 namespace frankierung {
-
-class Canvas;
 
 // The chart's design font, and the size every run prints in.
 [[nodiscard]] QFont chartFont();
@@ -19,7 +19,10 @@ inline constexpr double kRunPoints = 10;
 
 class ChartRenderer final : public SurveySink {
 public:
-    explicit ChartRenderer(Canvas& chart) : chart_(chart) {}
+    // A row label wider than labelRoom (pixels, the column left of the amount 0) takes smaller
+    // type; without a room every label prints at kRunPoints.
+    explicit ChartRenderer(Canvas& chart, std::optional<double> labelRoom = std::nullopt)
+        : chart_(chart), labelRoom_(labelRoom) {}
 
     // Clears the chart and draws the white strips, the tick lines and the amounts. Every step
     // sets the pen, fill and font it draws with.
@@ -31,7 +34,11 @@ public:
     void tripleRow(std::span<const Amount> reachable) override;
 
 private:
+    // Bold, in the colour given, fitted to the room; afterwards the canvas draws the row's marks.
+    void printLabel(Row row, const QColor& color, std::initializer_list<PrintItem> items);
+
     Canvas& chart_;
+    std::optional<double> labelRoom_;
 };
 
 }  // namespace frankierung

@@ -145,6 +145,11 @@ Canvas& ChartBoard::canvas() const {
     return chart_->canvas();
 }
 
+double ChartBoard::labelRoom() const {
+    return (chartlayout::kLabelStripRight - chartlayout::kLabelX) *
+           chart_->scale().pixelsPerUnitX();
+}
+
 void ChartBoard::arrange(const Arrangement& a, bool first) {
     // The chart's left edge is scroll state: a later arrangement keeps it.
     const double left = first ? a.chart.left : container_->childRect(chart_).x();
@@ -253,22 +258,18 @@ void ChartBoard::printGuide(int rightEdge) {
     };
     // On a small screen the lines take a smaller type, so that they end before the log.
     const double right = rightEdge - chart_->x();
-    const auto fit = [&](double points) {
-        QFont font = chart_->font();
-        font.setPointSizeF(points);
-        font.setBold(true);
-        const QFontMetricsF metrics(font, chart_);
+    QFont designed = chart_->font();
+    designed.setPointSizeF(12);
+    designed.setBold(true);
+    const QFont font = shrunkToFit(designed, [&](const QFont& f) {
+        const QFontMetricsF metrics(f, chart_);
         return std::all_of(std::begin(lines), std::end(lines), [&](const Line& l) {
             return chart_->scale().toPixels({l.x, 0}).x() + metrics.horizontalAdvance(l.text) <=
                    right;
         });
-    };
-    double points = 12;
-    while (points - 0.25 >= kSmallestCaptionPoints && !fit(points)) {
-        points -= 0.25;
-    }
+    });
     Canvas canvas = chart_->newCanvas();
-    canvas.setFontSize(points);
+    canvas.setFontSize(font.pointSizeF());
     canvas.setBold(true);
     for (const Line& l : lines) {
         canvas.setPenColor(l.y < 19 ? QColor(0, 0, 200) : QColor(0, 0, 0));

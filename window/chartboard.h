@@ -32,6 +32,8 @@ public:
     [[nodiscard]] PictureBox* chart() const { return chart_; }
     // The canvas runs draw with; the notes and the guide have their own.
     [[nodiscard]] Canvas& canvas() const;
+    // The pixels of the column left of the amount 0 that a row label may take.
+    [[nodiscard]] double labelRoom() const;
 
     // The first arrangement gives the chart its system; the stamps keep their place on screen.
     // Later ones keep the scroll position and the stamps' places in chart units.

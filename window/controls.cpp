@@ -93,13 +93,6 @@ QString captionOf(const QWidget* widget) {
 
 }  // namespace
 
-QFont shrunkToFit(QFont font, const std::function<bool(const QFont&)>& fits) {
-    while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestCaptionPoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
-    return font;
-}
-
 void fitCaption(QWidget* control) {
     if (!control->property(kDesignFont).isValid()) {
         control->setProperty(kDesignFont, control->font());

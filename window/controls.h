@@ -28,13 +28,6 @@ void setBackground(QWidget* widget, const QColor& color);
 // The text colour, by the same rule.
 void setForeground(QWidget* widget, const QColor& color);
 
-// No caption shrinks below this size, whatever the screen.
-inline constexpr double kSmallestCaptionPoints = 7.0;
-
-// The font at its own size, or smaller in quarter points down to kSmallestCaptionPoints: the
-// largest size at which fits holds, the smallest when it never does.
-[[nodiscard]] QFont shrunkToFit(QFont font, const std::function<bool(const QFont&)>& fits);
-
 // Shrinks the font of a control whose caption does not fit it (a button, a text box, a line of
 // text) just enough, in quarter points, never below kSmallestCaptionPoints; a caption that fits
 // keeps the designed font. Call again whenever the control's size or caption changes.

@@ -52,7 +52,7 @@ void RunController::run() {
 
 void RunController::runOnce() {
     WindowBoxes boxes(parts_.stamps, parts_.column);
-    ChartRenderer chart(parts_.board.canvas());
+    ChartRenderer chart(parts_.board.canvas(), parts_.board.labelRoom());
     LogSink log(parts_.column);
     AccessibleSummary summary(parts_.board.chart());
     SinkList sinks({this, &parts_.pairs, &chart, &log, &summary});

@@ -27,7 +27,7 @@ int inkWidth(const QFont& font, const QString& text) {
 }
 
 // Every value a stamp box allows, as typed or as "+" writes it, shows whole in its box, on its
-// stamp and in the pair panels, in type of 7 points or more.
+// stamp, in the pair panels and in the chart's row labels, in type of 7 points or more.
 TEST(Display, FiveDigitValuesShowWhole) {
     test::Window w;
     for (const char* value : {" 32767", "1000"}) {
@@ -54,6 +54,14 @@ TEST(Display, FiveDigitValuesShowWhole) {
         const QRect seen = ink(panel, panel->innerRect(), panel->backgroundColor());
         EXPECT_GE(seen.width() + 2, widest);
         EXPECT_GE(seen.height() + 2, lines * lineHeight + (lines - 1));  // lines apart
+        // The chart's row labels end in their column, before the circles at 0 cover them.
+        for (const DrawingItem& item : w.drawing()) {
+            if (item.mark == DrawingItem::Mark::RowLabel) {
+                EXPECT_LE(w.chart()->scale().toPixels(item.p1).x() + item.textSize.width(),
+                          w.chart()->scale().toPixels({0, 0}).x())
+                    << item.text.toStdString();
+            }
+        }
     }
 }
 
