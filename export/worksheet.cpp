@@ -48,8 +48,8 @@ Worksheet::Worksheet(WorksheetOptions options)
     }
     strips_ = options_.range ? std::vector{*options_.range} : defaultStrips(*classes);
     // The running head is painted by paintPage(), which knows the page.
-    SheetPages pages({QFontMetricsF(sheetFont(kHeadPoints, true), &sheetMetrics()).height(),
-                      nullptr, 2 * kGap});
+    SheetPages pages(
+        {QFontMetricsF(sheetFont(kHeadPoints, true), &sheetMetrics()).height(), nullptr, 2 * kGap});
     const bool columns = classes->classes().size() <= RemainderPicture::kMostColumns;
     layOutHeader(pages, *classes, columns);
     if (isWhy(options_.kind)) {
@@ -89,12 +89,12 @@ void Worksheet::layOutChart(SheetPages& pages, const RemainderClasses& classes) 
     }
     // The strips no higher than the room the header leaves, nor than a later page's.
     const double room = std::min(pages.roomLeft(), SheetPages::textArea().height() - 4 * kGap);
-    chart_.emplace(run_.chart, StripOptions{.strips = strips_,
-                                            .width = static_cast<int>(width),
-                                            .mostHeight = static_cast<int>(room),
-                                            .pupil = options_.kind == SheetKind::Exercise,
-                                            .ground = options_.whiteGround ? palette::white
-                                                                           : palette::ground});
+    chart_.emplace(run_.chart,
+                   StripOptions{.strips = strips_,
+                                .width = static_cast<int>(width),
+                                .mostHeight = static_cast<int>(room),
+                                .pupil = options_.kind == SheetKind::Exercise,
+                                .ground = options_.whiteGround ? palette::white : palette::ground});
     for (std::size_t k = 0; k < chart_->stripCount(); ++k) {
         const auto [page, rect] = pages.add({static_cast<double>(chart_->stripHeight()),
                                              [this, k](QPainter& p, const QRectF& r) {
@@ -131,16 +131,15 @@ void Worksheet::layOutWhy(SheetPages& pages, const RemainderClasses& classes) co
     for (const SheetBlock& block : after) {
         text += block.height + block.spaceAfter;
     }
-    const RemainderPicture picture(classes, teacher ? RemainderPicture::Variant::Teacher
-                                                    : RemainderPicture::Variant::Pupil);
+    const RemainderPicture picture(
+        classes, teacher ? RemainderPicture::Variant::Teacher : RemainderPicture::Variant::Pupil);
     // As high as its columns show well, within what the text leaves of the page.
     double height = std::max(pages.roomLeft() - text - 2 * kGap,
                              kLeastPictureShare * SheetPages::textArea().height());
     if (picture.showsColumns()) {
         height = std::min(height, width / picture.aspect());
     }
-    pages.add({height, [picture](QPainter& p, const QRectF& r) { picture.paint(p, r); },
-               2 * kGap});
+    pages.add({height, [picture](QPainter& p, const QRectF& r) { picture.paint(p, r); }, 2 * kGap});
     for (SheetBlock& block : after) {
         pages.add(std::move(block));
     }
@@ -189,7 +188,9 @@ std::vector<QRect> Worksheet::pages() const {
 }
 
 void Worksheet::paint(QPainter& painter, const QRect& area, bool /*deviceClips*/) const {
-    // Nothing of a page reaches beyond it, also where the device cannot clip.
+    // Nothing of a page reaches beyond it, also where the device cannot clip. The picture's
+    // whole pixels reach a little beyond the last page's edge: white as the paper.
+    painter.fillRect(area, palette::white);
     const double height = SheetPages::pageSize().height();
     for (std::size_t k = 0; k < pages_.size(); ++k) {
         const double top = static_cast<double>(k) * height;

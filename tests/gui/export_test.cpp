@@ -77,6 +77,8 @@ TEST(Export, SheetsShowTheChartInStrips) {
         for (const auto& [strip, at, colour] : probes) {
             EXPECT_EQ(image.pixelColor(onImage(sheet, image, strip, at)), colour) << at.x();
         }
+        // The paper is white up to the image's last pixels.
+        EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), white);
         for (std::size_t strip = 0; strip < sheet.strips().size(); ++strip) {  // each labelled
             EXPECT_GT(darkPixels(image, sheet, strip, {-2.9, 5.5}, {-0.2, 5.95}), 0) << strip;
         }
@@ -106,6 +108,17 @@ TEST(Export, RefusesAndWritesNothing) {
         {{"--from", "1.5", "6", "10", "15"}, "x.png", 1, "--from erwartet eine ganze Zahl"},
         {{"--from", "1000", "6", "10", "15"}, "x.png", 1, "--from muss zwischen 0 und 999"},
         {{"--to", "1001", "6", "10", "15"}, "x.png", 1, "--to muss zwischen 1 und 1000"},
+        {{"--to", "99999999999999999999", "6", "10", "15"},
+         "x.png",
+         1,
+         "--to muss zwischen 1 und 1000 liegen, nicht 99999999999999999999."},
+        {{"--from", "5", "--from", "700", "6", "10", "15"}, "x.png", 1, "--from ist mehrmals"},
+        {{"-o", "b.png", "6", "10", "15"}, "x.png", 1, "-o ist mehrmals"},
+        {{"--art", "uebung", "--art", "loesung", "6", "10", "15"},
+         "x.png",
+         1,
+         "--art ist mehrmals"},
+        {{"--art", "tafel", "6", "10", "15"}, "x.png", 1, "Unbekannte Art: „tafel“"},
         {{"--from", "60", "--to", "60", "6", "10", "15"},
          "x.png",
          1,
