@@ -24,9 +24,9 @@ std::string reason(int error, frankierung::Language language) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto language = frankierung::languageFor(frankierung::uiLanguagesFromEnvironment());
-    return frankierung::finishProgram(
-        frankierung::runDriver(args, language), [language](int error) {
-            return driverText(frankierung::DriverText::WriteFailed, language,
-                              {reason(error, language)});
-        });
+    return frankierung::finishProgram(frankierung::runDriver(args, language),
+                                      [language](int error) {
+                                          return driverText(frankierung::DriverText::WriteFailed,
+                                                            language, {reason(error, language)});
+                                      });
 }

@@ -13,8 +13,7 @@ namespace {
 
 // A command-line tool prints only its own messages: Qt's remarks about the session it runs in
 // (no XDG_RUNTIME_DIR under cron or ssh, no fonts cache) are no concern of its caller.
-void dropQtMessages(QtMsgType type, const QMessageLogContext& /*context*/,
-                    const QString& message) {
+void dropQtMessages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
     if (type == QtFatalMsg) {
         std::fputs(qUtf8Printable(message + u'\n'), stderr);
         std::abort();

@@ -56,17 +56,18 @@ QSize ZoomedPicture::size() const {
 void ZoomedPicture::paint(QPainter& painter, const QRect& area, bool deviceClips) const {
     painter.save();
     painter.scale(zoom_, zoom_);
-    picture_.paint(painter, QRectF(QPointF(area.topLeft()) / zoom_, QSizeF(area.size()) / zoom_)
-                                .toAlignedRect(),
-                   deviceClips);
+    picture_.paint(
+        painter,
+        QRectF(QPointF(area.topLeft()) / zoom_, QSizeF(area.size()) / zoom_).toAlignedRect(),
+        deviceClips);
     painter.restore();
 }
 
 std::vector<QRect> ZoomedPicture::pages() const {
     std::vector<QRect> pages;
     for (const QRect& page : picture_.pages()) {
-        pages.push_back(QRectF(QPointF(page.topLeft()) * zoom_, QSizeF(page.size()) * zoom_)
-                            .toAlignedRect());
+        pages.push_back(
+            QRectF(QPointF(page.topLeft()) * zoom_, QSizeF(page.size()) * zoom_).toAlignedRect());
     }
     return pages;
 }

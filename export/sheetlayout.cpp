@@ -70,8 +70,7 @@ QFont sheetFont(double points, bool bold) {
 SheetBlock textBlock(const QString& text, const QFont& font, double width, const QColor& color) {
     const QFontMetricsF metrics(font, &sheetMetrics());
     const double height =
-        metrics.boundingRect(QRectF(0, 0, kMeasuredShare * width, 1e6), kTextFlags, text)
-            .height();
+        metrics.boundingRect(QRectF(0, 0, kMeasuredShare * width, 1e6), kTextFlags, text).height();
     return {height, [text, font, color](QPainter& p, const QRectF& rect) {
                 p.setFont(font);
                 p.setPen(color);
@@ -83,9 +82,8 @@ SheetBlock nameLineBlock(double width) {
     const QFont font = sheetFont(kLabelPoints);
     const QFontMetricsF metrics(font, &sheetMetrics());
     // Each caption followed by its line: the name gets the most room, the date the least.
-    const std::array<std::pair<QString, double>, 3> fields{{{Texts::tr("Name:"), 0.5},
-                                                            {Texts::tr("Klasse:"), 0.22},
-                                                            {Texts::tr("Datum:"), 0.28}}};
+    const std::array<std::pair<QString, double>, 3> fields{
+        {{Texts::tr("Name:"), 0.5}, {Texts::tr("Klasse:"), 0.22}, {Texts::tr("Datum:"), 0.28}}};
     return {2 * metrics.height(), [fields, font, width](QPainter& p, const QRectF& rect) {
                 const QFontMetricsF m(font, p.device());
                 p.setFont(font);

@@ -23,10 +23,10 @@ QString number(std::int64_t n) {
 QString pairBound(std::int64_t p, std::int64_t q) {
     const auto divisor = ggT(static_cast<double>(p), static_cast<double>(q)).value_or(1);
     const auto bound = stabilAb(static_cast<double>(p), static_cast<double>(q)).value_or(0);
-    return divisor == 1 ? Texts::tr("%1 und %2 ab %3 jeder Betrag")
-                              .arg(number(p), number(q), number(bound))
-                        : Texts::tr("%1 und %2 ab %3 jedes Vielfache von %4")
-                              .arg(number(p), number(q), number(bound), number(divisor));
+    return divisor == 1
+               ? Texts::tr("%1 und %2 ab %3 jeder Betrag").arg(number(p), number(q), number(bound))
+               : Texts::tr("%1 und %2 ab %3 jedes Vielfache von %4")
+                     .arg(number(p), number(q), number(bound), number(divisor));
 }
 
 }  // namespace
@@ -87,26 +87,30 @@ QString answerCaption() {
 
 QString sheetTask(SheetKind kind, const RemainderClasses& classes, bool columns) {
     const auto& v = classes.values();
-    const QString ordered = Texts::tr("Die Beträge stehen nach ihrem Rest beim Teilen durch %1 "
-                                      "in Spalten.")
+    const QString ordered = Texts::tr(
+                                "Die Beträge stehen nach ihrem Rest beim Teilen durch %1 "
+                                "in Spalten.")
                                 .arg(classes.smallestValue());
     const std::optional<std::int64_t> gap = classes.largestGap();
     switch (kind) {
         case SheetKind::Diagram:
-            return Texts::tr("Lies im Diagramm ab, welche Beträge man mit Marken zu %1, %2 und %3 "
-                             "bezahlen kann: in den oberen Zeilen mit einer Sorte, darunter mit "
-                             "zwei Sorten, in der untersten Zeile mit allen drei.")
+            return Texts::tr(
+                       "Lies im Diagramm ab, welche Beträge man mit Marken zu %1, %2 und %3 "
+                       "bezahlen kann: in den oberen Zeilen mit einer Sorte, darunter mit "
+                       "zwei Sorten, in der untersten Zeile mit allen drei.")
                 .arg(number(v[0]), number(v[1]), number(v[2]));
         case SheetKind::Exercise:
         case SheetKind::Solution:
-            return Texts::tr("Male in der untersten Zeile jeden Betrag an, den man mit allen drei "
-                             "Marken bezahlen kann. Welches ist der größte Betrag, den man nicht "
-                             "bezahlen kann?");
+            return Texts::tr(
+                "Male in der untersten Zeile jeden Betrag an, den man mit allen drei "
+                "Marken bezahlen kann. Welches ist der größte Betrag, den man nicht "
+                "bezahlen kann?");
         case SheetKind::Why:
             if (classes.ggT() == 1 && gap) {
                 return ordered + u' ' +
-                       Texts::tr("Warum kann man %1 nicht bezahlen, jeden größeren Betrag aber "
-                                 "schon?")
+                       Texts::tr(
+                           "Warum kann man %1 nicht bezahlen, jeden größeren Betrag aber "
+                           "schon?")
                            .arg(*gap);
             }
             return ordered + u' ' + Texts::tr("Welche Beträge kann man bezahlen, und warum?");
@@ -114,10 +118,12 @@ QString sheetTask(SheetKind kind, const RemainderClasses& classes, bool columns)
             break;
     }
     const QString fill =
-        columns ? Texts::tr("Male jeden Betrag an, den man bezahlen kann, und schreibe unter "
-                            "jede Spalte die Marken für ihren kleinsten Betrag.")
-                : Texts::tr("Trage zu jedem Rest den kleinsten Betrag ein, den man bezahlen "
-                            "kann, und die Marken dazu.");
+        columns ? Texts::tr(
+                      "Male jeden Betrag an, den man bezahlen kann, und schreibe unter "
+                      "jede Spalte die Marken für ihren kleinsten Betrag.")
+                : Texts::tr(
+                      "Trage zu jedem Rest den kleinsten Betrag ein, den man bezahlen "
+                      "kann, und die Marken dazu.");
     const QString question =
         classes.ggT() == 1
             ? Texts::tr("Welches ist der größte Betrag, den man nicht bezahlen kann?")
@@ -137,8 +143,9 @@ QStringList solutionLines(const RemainderClasses& classes, std::span<const Amoun
                             .arg(classes.runStart())
                       : Texts::tr("Man kann jeden Betrag bezahlen."));
     } else {
-        lines << Texts::tr("Alle drei Werte sind durch %1 teilbar: Man kann nur Vielfache von %1 "
-                           "bezahlen.")
+        lines << Texts::tr(
+                     "Alle drei Werte sind durch %1 teilbar: Man kann nur Vielfache von %1 "
+                     "bezahlen.")
                          .arg(g) +
                      u' ' +
                      (gap ? Texts::tr("Das größte Vielfache von %1, das man nicht bezahlen kann, "

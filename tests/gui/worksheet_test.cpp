@@ -51,13 +51,14 @@ QRectF allRow(const Worksheet& diagram) {
 }
 
 TEST(Worksheet, PdfPagesReadBack) {
+    const QString task =
+        "Male in der untersten Zeile jeden Betrag an, den man mit allen drei Marken bezahlen "
+        "kann. Welches ist der größte Betrag, den man nicht bezahlen kann?";
     // The arguments, the pages, and texts the pages show (or, starting with '-', do not show).
     const std::tuple<Args, int, QStringList> cases[] = {
         {{"--art", "uebung", "6", "10", "15"},
          1,
-         {"Frankierung mit 6, 10 und 15", "Name:", "Klasse:", "Datum:",
-          "Male in der untersten Zeile jeden Betrag an, den man mit allen drei Marken bezahlen "
-          "kann. Welches ist der größte Betrag, den man nicht bezahlen kann?",
+         {"Frankierung mit 6, 10 und 15", "Name:", "Klasse:", "Datum:", task,
           "Antwort:", "-Der größte Betrag"}},
         {{"--art", "loesung", "--ohne-namenszeile", "6", "10", "15"},
          1,
