@@ -179,6 +179,8 @@ TEST(InEnglish, TheExportSpeaksEnglish) {
               "allowed.\n");
     EXPECT_TRUE(
         Exported("x.svg", {"--to", "100", "6", "10", "15"}).bytes().contains("> all</text>"));
+    const QByteArray exercise = Exported("x.svg", {"--art", "uebung", "6", "10", "15"}).bytes();
+    EXPECT_TRUE(exercise.contains("Postage with 6, 10 and 15") && exercise.contains("Answer:"));
 }
 
 }  // namespace
