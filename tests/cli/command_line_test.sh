@@ -2,7 +2,7 @@
 # The three programs' command lines as processes: help and version that do not reach standard
 # output end with exit 1; the survey tells its version; the export prints only its own messages
 # when run from cron (no session, no display) and writes through links, refusing a read-only file.
-survey=$1 chart=$2 window=$3 version=$4
+survey=$(realpath "$1") chart=$(realpath "$2") window=$(realpath "$3") version=$4
 dir=$(mktemp -d)
 trap 'chmod -R u+w "$dir"; rm -rf "$dir"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -26,10 +26,13 @@ err=$(cd "$dir" && env -i PATH="$PATH" "$chart" -o cron.pdf 6 10 15 2>&1)
 # A symbolic link stays a link and its target gets the sheet; hard links keep sharing the file.
 echo alt >"$dir/ziel.png"
 ln -s ziel.png "$dir/link.png"
-ln "$dir/ziel.png" "$dir/zweiter.png"
 "$chart" -o "$dir/link.png" 6 10 15 || report "link: exit $?"
 [[ -L $dir/link.png && $(file -b "$dir/ziel.png") == PNG* ]] || report "link: target untouched"
-[[ $dir/ziel.png -ef $dir/zweiter.png ]] || report "hard link: names parted"
+echo alt >"$dir/eins.png"
+ln "$dir/eins.png" "$dir/zwei.png"
+"$chart" -o "$dir/zwei.png" 6 10 15 || report "hard link: exit $?"
+[[ $dir/eins.png -ef $dir/zwei.png && $(file -b "$dir/eins.png") == PNG* ]] ||
+    report "hard link: names parted"
 
 # A read-only file is refused with the reason and keeps its bytes (also for root).
 echo alt >"$dir/fest.png"
