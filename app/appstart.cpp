@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -93,6 +94,20 @@ std::optional<ProgramOutcome> answerCommandLine(QCommandLineParser& parser,
         return ProgramOutcome{0, (program + u' ' + projectVersion() + u'\n').toStdString(), {}};
     }
     return std::nullopt;
+}
+
+int finishCommandLine(const ProgramOutcome& outcome, const QString& program) {
+    return finishProgram(outcome, [&program](int error) {
+        QString why;
+        if (error == ENOSPC) {
+            why = Texts::tr(" (kein Platz mehr auf dem Datenträger)");
+        } else if (error == EBADF) {
+            why = Texts::tr(" (die Standardausgabe ist geschlossen)");
+        }
+        return Texts::tr("%1: Die Ausgabe konnte nicht geschrieben werden%2.\n")
+            .arg(program, why)
+            .toStdString();
+    });
 }
 
 bool displayNamed(int argc, char** argv) {

@@ -33,6 +33,9 @@ void setUpDesignLook();
 // and parse errors get their whole answer; nothing when the program should go on.
 [[nodiscard]] std::optional<ProgramOutcome> answerCommandLine(QCommandLineParser& parser,
                                                               const QStringList& args);
+// Writes the answer and returns the exit code: 1, with the reason, when standard output does not
+// take it (a full disk, a closed descriptor), as the driver does.
+[[nodiscard]] int finishCommandLine(const ProgramOutcome& outcome, const QString& program);
 // The one line after an error that points to the help.
 [[nodiscard]] QString helpPointer(const QStringList& args);
 

@@ -114,6 +114,7 @@ void ChartRenderer::pairRow(Row row, Amount p, Amount q, const std::string& /*bo
     printLabel(row, kColors.at(pair),
                {PrintItem::number(static_cast<double>(p)), PrintItem::text(QStringLiteral(",")),
                 PrintItem::number(static_cast<double>(q))});
+    chart_.setMark(Mark::PairRow);
     // A repeated sum would paint the same circle over itself, and sums beyond the right edge
     // never show: each visible sum is drawn once, where it first occurs.
     std::bitset<kSurveyEnd + 1> drawn;
@@ -132,6 +133,7 @@ void ChartRenderer::tripleStarting() {
 }
 
 void ChartRenderer::tripleRow(std::span<const Amount> reachable) {
+    chart_.setMark(Mark::AllRow);
     chart_.setPenWidth(2);
     chart_.setPenColor(palette::yellow);
     for (const Amount n : reachable) {

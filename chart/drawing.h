@@ -17,8 +17,10 @@ namespace frankierung {
 
 struct DrawingItem {
     enum class Kind { Line, Box, Circle, Text };
-    // What an item is, for readers of a drawing that want only some of it.
-    enum class Mark { Other, Scale, RowLabel, Row, Note };
+    // What an item is, for readers of a drawing that want only some of it. Row: the marks of a
+    // single value's row; PairRow, AllRow: those of the pairs' rows and of the row "alle",
+    // which a pupil's worksheet leaves empty.
+    enum class Mark { Other, Scale, RowLabel, Row, PairRow, AllRow, Note };
 
     Kind kind = Kind::Line;
     Mark mark = Mark::Other;

@@ -126,6 +126,9 @@ ProgramOutcome runDriver(std::span<const std::string> args, Language language) {
             why = true;
         } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             return {0, driverText(DriverText::Usage, language), {}};
+        } else if (!optionsEnded && (arg == "--version" || arg == "-v")) {
+            // As the Qt programs answer: the program's name and the project's version.
+            return {0, std::string("frankierung-survey ") + FRANKIERUNG_VERSION + "\n", {}};
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             return {1,
                     {},

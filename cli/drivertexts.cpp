@@ -20,12 +20,14 @@ constexpr std::array<Wording, 16> kWordings{{
      "  A, B, C  die drei Markenwerte (Texte wie in den Eingabefeldern)\n"
      "  N        die darzustellende Zahl (Vorgabe 200)\n"
      "  --json   Ergebnis als JSON\n"
-     "  --warum  erklärt die größte Lücke mit den Resten und sagt, ob N darstellbar ist\n",
+     "  --warum  erklärt die größte Lücke mit den Resten und sagt, ob N darstellbar ist\n"
+     "  --help, --version  diese Hilfe, die Version\n",
      "Usage: frankierung-survey [--json] [--warum] [--] A B C [N]\n"
      "  A, B, C  the three stamp values (texts as typed into the boxes)\n"
      "  N        the amount to represent (default 200)\n"
      "  --json   the result as JSON\n"
-     "  --warum  explains the largest gap by remainders and says whether N can be paid\n"},
+     "  --warum  explains the largest gap by remainders and says whether N can be paid\n"
+     "  --help, --version  this help, the version\n"},
     {"Unbekannte Option: %1\n", "Unknown option: %1\n"},
     {"Markenwert %1 = „%2“ geht nicht: erlaubt sind ganze Zahlen von 1 bis %3.\n",
      "Stamp value %1 = “%2” cannot be used: only whole numbers from 1 to %3 are allowed.\n"},

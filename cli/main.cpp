@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -7,12 +6,6 @@
 #include "drivertexts.h"
 
 namespace {
-
-// Buffered output can fail as late as the final flush: a full disk, a closed descriptor.
-bool writeAll(std::FILE* stream, const std::string& text) {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    return std::fflush(stream) == 0 && written && std::ferror(stream) == 0;
-}
 
 std::string reason(int error, frankierung::Language language) {
     using frankierung::DriverText;
@@ -31,17 +24,9 @@ std::string reason(int error, frankierung::Language language) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto language = frankierung::languageFor(frankierung::uiLanguagesFromEnvironment());
-    const auto result = frankierung::runDriver(args, language);
-    errno = 0;
-    const bool written = writeAll(stdout, result.out);
-    const int error = errno;
-    writeAll(stderr, result.err);
-    if (!written) {
-        // A script must not take a lost result for a finished run.
-        const std::string message =
-            driverText(frankierung::DriverText::WriteFailed, language, {reason(error, language)});
-        std::fputs(message.c_str(), stderr);
-        return 1;
-    }
-    return result.exitCode;
+    return frankierung::finishProgram(frankierung::runDriver(args, language),
+                                      [language](int error) {
+                                          return driverText(frankierung::DriverText::WriteFailed,
+                                                            language, {reason(error, language)});
+                                      });
 }

@@ -1,16 +1,12 @@
 #include "chartsheet.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
-#include "canvas.h"
 #include "chartlayout.h"
-#include "chartrenderer.h"
 #include "paint.h"
-#include "palette.h"
+#include "survey.h"
 
 namespace frankierung {
 
@@ -18,6 +14,7 @@ namespace {
 
 namespace layout = chartlayout;
 using Mark = DrawingItem::Mark;
+using Kind = DrawingItem::Kind;
 
 // The window gives the label column about 30 pixels per unit.
 constexpr int kMinLabelWidth = 90;
@@ -27,38 +24,24 @@ constexpr double kMinPixelsPerY = 32.0;
 // need that much room to stay apart.
 constexpr double kYPerX = 1.5;
 constexpr double kSheetHeight = layout::kSheetBottom - layout::kSheetTop;
+// The pens of the marks of a strip's last amount reach this far right of its stripe.
+constexpr double kMarkBleed = 2.0;
 
-// A drawing of its own, measured as the screen measures; its scale only moves the print
-// position, which the rendering sets before every print.
-class SheetTarget final : public Canvas::Target {
-public:
-    explicit SheetTarget(Drawing& drawing) : drawing_(drawing) {}
-    Drawing& mutableDrawing() override { return drawing_; }
-    [[nodiscard]] UserScale scale() const override {
-        return {
-            QRectF(layout::kLeft, layout::kTop, layout::kRight - layout::kLeft, layout::kBottom),
-            QRectF(0, 0, kMinLabelWidth, 1)};
-    }
-    [[nodiscard]] QFont baseFont() const override { return chartFont(); }
+bool isNumber(const DrawingItem& item) {
+    return item.kind == Kind::Text && item.mark == Mark::Scale;
+}
 
-private:
-    Drawing& drawing_;
-};
-
-struct Refusal final : SurveySink {
-    void refused(const StampRefusal& r) override { refusal = r; }
-    std::optional<StampRefusal> refusal;
-};
-
-// Every fifth amount carries its number, as in the window, unless the numbers would run into
-// each other; then every tenth, twentieth, fiftieth ...
-int numberStep(const Drawing& drawing, double pixelsPerX) {
+double widestNumber(const Drawing& chart) {
     double widest = 0;
-    for (const DrawingItem& item : drawing.items()) {
-        if (item.kind == DrawingItem::Kind::Text && item.mark == Mark::Scale) {
+    for (const DrawingItem& item : chart.items()) {
+        if (isNumber(item)) {
             widest = std::max(widest, item.textSize.width());
         }
     }
+    return widest;
+}
+
+int stepFor(double widest, double pixelsPerX) {
     for (const int step : {5, 10, 20, 50, 100, 200, 500}) {
         if (step * pixelsPerX >= widest) {
             return step;
@@ -67,115 +50,138 @@ int numberStep(const Drawing& drawing, double pixelsPerX) {
     return kSurveyEnd;
 }
 
-// The amounts a strip shows: its last amount's mark is one amount wide.
-double stripSpan(std::pair<int, int> strip) {
-    return strip.second + 1.0 - strip.first;
+// The widest of the numbers printed at x (above and below the rows).
+double numberWidthAt(const Drawing& chart, int x) {
+    double width = 0;
+    for (const std::uint32_t i : chart.near(x, x)) {
+        const DrawingItem& item = chart.items()[i];
+        if (isNumber(item) && std::lround(item.p1.x()) == x) {
+            width = std::max(width, item.textSize.width());
+        }
+    }
+    return width;
+}
+
+// Pixels per amount that leave the strip's last number and the marks of its last amount whole
+// in `width` pixels.
+double pixelsPerX(const Drawing& chart, std::pair<int, int> strip, int step, double width) {
+    const auto [from, to] = strip;
+    double perX = (width - kMarkBleed) / (to + 1.0 - from);
+    const int last = to - (to % step + step) % step;
+    if (last >= from) {
+        const double number = numberWidthAt(chart, last) + 1;
+        perX = last > from ? std::min(perX, (width - number) / (last - from)) : perX;
+    }
+    return std::max(perX, 1e-3);
+}
+
+// The amount whose stripe an item of a row stands in.
+double amountOf(const DrawingItem& item) {
+    return std::floor(item.kind == Kind::Box ? std::min(item.p1.x(), item.p2.x()) : item.p1.x());
 }
 
 }  // namespace
 
-std::vector<std::pair<int, int>> defaultStrips() {
-    std::vector<std::pair<int, int>> strips;
-    for (int from = 0; from < kSurveyEnd; from += kDefaultStripAmounts) {
-        strips.emplace_back(from, std::min(from + kDefaultStripAmounts, kSurveyEnd));
-    }
-    return strips;
-}
-
-ChartSheet::ChartSheet(SheetOptions options) : options_(std::move(options)) {
-    SheetTarget target(run_);
-    Canvas canvas(target);
-    TextBoxes boxes(options_.stamps, "0");
-    Refusal refusal;
-    ChartRenderer renderer(canvas);
-    SinkList sinks({&refusal, &renderer});
-    Survey().run(boxes, sinks);
-    refusal_ = refusal.refusal;
-
+ChartSheet::ChartSheet(const Drawing& chart, StripOptions options) : options_(std::move(options)) {
     // Wide labels (large values) widen the column rather than run into the chart. The labels
     // start 0.1 units in and the white strip ends 0.1 units before the chart.
-    double widest = 0;
-    for (const DrawingItem& item : run_.items()) {
+    double widestLabel = 0;
+    for (const DrawingItem& item : chart.items()) {
         if (item.mark == Mark::RowLabel) {
-            widest = std::max(widest, item.textSize.width());
+            widestLabel = std::max(widestLabel, item.textSize.width());
         }
     }
-    labelWidth_ = std::max(kMinLabelWidth, static_cast<int>(std::ceil(widest * 3.0 / 2.8)) + 1);
+    labelWidth_ =
+        std::max(kMinLabelWidth, static_cast<int>(std::ceil(widestLabel * 3.0 / 2.8)) + 1);
     labelWidth_ = std::min(labelWidth_, options_.width / 2);
+    labels_ = chart.filtered([](const DrawingItem& item) {
+        return item.mark == Mark::RowLabel ||
+               (item.kind == Kind::Box && std::max(item.p1.x(), item.p2.x()) < 0);
+    });
 
-    double most = 0;
-    double fewest = options_.width;
-    for (const auto& strip : options_.strips) {
-        const double perX = (options_.width - labelWidth_ - 1.0) / stripSpan(strip);
-        most = std::max(most, perX);
-        fewest = std::min(fewest, perX);
+    // The step of the numbers follows from the narrowest strip, which the step's last number
+    // may narrow further.
+    const double width = options_.width - labelWidth_;
+    const double widest = widestNumber(chart);
+    std::vector<double> perX(options_.strips.size());
+    for (;;) {  // the step only grows, up to every 1000th number
+        for (std::size_t k = 0; k < perX.size(); ++k) {
+            perX[k] = pixelsPerX(chart, options_.strips[k], numberStep_, width);
+        }
+        const double fewest = perX.empty() ? width : *std::min_element(perX.begin(), perX.end());
+        const int step = stepFor(widest, fewest);
+        if (step <= numberStep_) {
+            break;
+        }
+        numberStep_ = step;
     }
+    const double most = perX.empty() ? 1 : *std::max_element(perX.begin(), perX.end());
     stripHeight_ =
         static_cast<int>(std::lround(kSheetHeight * std::max(kMinPixelsPerY, kYPerX * most)));
+    stripHeight_ = std::min(stripHeight_, options_.mostHeight);
 
-    const int step = numberStep(run_, fewest);
-    strips_ = run_.filtered([step](const DrawingItem& item) {
-        return item.mark != Mark::RowLabel &&
-               !(item.kind == DrawingItem::Kind::Text && item.mark == Mark::Scale &&
-                 std::lround(item.p1.x()) % step != 0);
-    });
-}
-
-QSize ChartSheet::size() const {
-    return {options_.width, stripHeight_ * static_cast<int>(options_.strips.size())};
-}
-
-QRect ChartSheet::pieceRect(std::size_t piece) const {
-    const int top = static_cast<int>(piece / 2) * stripHeight_;
-    if (piece % 2 == 0) {
-        return {0, top, labelWidth_, stripHeight_};
-    }
-    return {labelWidth_, top, options_.width - labelWidth_, stripHeight_};
-}
-
-UserScale ChartSheet::pieceScale(std::size_t piece) const {
-    const QRect rect = pieceRect(piece);
-    if (piece % 2 == 0) {
-        return {QRectF(layout::kLeft, layout::kSheetTop, -layout::kLeft, kSheetHeight), rect};
-    }
-    // The last amount's mark whole, and one pixel more for the closing tick line.
-    const auto strip = options_.strips.at(piece / 2);
-    const double span = stripSpan(strip);
-    return {QRectF(strip.first, layout::kSheetTop, span + span / (rect.width() - 1), kSheetHeight),
-            rect};
-}
-
-QPointF ChartSheet::toSheet(std::size_t strip, QPointF chartPoint) const {
-    return pieceScale(2 * strip + (chartPoint.x() < 0 ? 0 : 1)).toPixels(chartPoint);
-}
-
-void ChartSheet::paint(QPainter& painter, const QRect& /*area*/, bool deviceClips) const {
-    for (std::size_t piece = 0; piece < pieceCount(); ++piece) {
-        const QRect rect = pieceRect(piece);
-        const UserScale scale = pieceScale(piece);
-        const Drawing& drawing = piece % 2 == 0 ? run_ : strips_;
-        painter.save();
-        painter.setClipRect(rect);
-        painter.fillRect(rect, palette::ground);
-        if (deviceClips) {
-            frankierung::paint(painter, drawing, scale, rect);
-        } else {
-            // Boxes are cut to the piece; circles and texts show where their centre or start
-            // lies inside it.
-            const Drawing inside = drawing.filtered([&](const DrawingItem& item) {
-                return item.kind == DrawingItem::Kind::Box ||
-                       item.kind == DrawingItem::Kind::Line ||
-                       QRectF(rect).contains(scale.toPixels(item.p1));
-            });
-            frankierung::paint(painter, inside, scale, rect);
-        }
-        painter.restore();
+    for (std::size_t k = 0; k < perX.size(); ++k) {
+        const auto [from, to] = options_.strips[k];
+        const double right = from + width / perX[k];
+        rightEnds_.push_back(right);
+        strips_.push_back(chart.filtered([&, from = from, to = to](const DrawingItem& item) {
+            switch (item.mark) {
+                case Mark::Scale:
+                    if (item.kind == Kind::Box) {  // the white strips, cut when painted
+                        return std::max(item.p1.x(), item.p2.x()) > from &&
+                               std::min(item.p1.x(), item.p2.x()) < right;
+                    }
+                    if (item.kind == Kind::Text) {
+                        return item.p1.x() >= from && item.p1.x() <= to &&
+                               std::lround(item.p1.x()) % numberStep_ == 0;
+                    }
+                    return item.p1.x() >= from && item.p1.x() <= to + 1;  // the closing tick
+                case Mark::PairRow:
+                case Mark::AllRow:
+                    if (options_.pupil) {
+                        return false;
+                    }
+                    [[fallthrough]];
+                case Mark::Row:
+                    return amountOf(item) >= from && amountOf(item) <= to;
+                default:
+                    return false;
+            }
+        }));
     }
 }
 
-int ChartSheet::dpi() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
+QRect ChartSheet::labelRect() const {
+    return {0, 0, labelWidth_, stripHeight_};
+}
+
+QRect ChartSheet::chartRect() const {
+    return {labelWidth_, 0, options_.width - labelWidth_, stripHeight_};
+}
+
+UserScale ChartSheet::labelScale() const {
+    return {QRectF(layout::kLeft, layout::kSheetTop, -layout::kLeft, kSheetHeight), labelRect()};
+}
+
+UserScale ChartSheet::chartScale(std::size_t strip) const {
+    const double from = options_.strips.at(strip).first;
+    return {QRectF(from, layout::kSheetTop, rightEnds_.at(strip) - from, kSheetHeight),
+            chartRect()};
+}
+
+QPointF ChartSheet::toStrip(std::size_t strip, QPointF chartPoint) const {
+    return (chartPoint.x() < 0 ? labelScale() : chartScale(strip)).toPixels(chartPoint);
+}
+
+const Drawing& ChartSheet::stripDrawing(std::size_t strip) const {
+    return strips_.at(strip);
+}
+
+void ChartSheet::paintStrip(QPainter& painter, std::size_t strip) const {
+    painter.fillRect(labelRect(), options_.ground);
+    frankierung::paint(painter, labels_, labelScale(), labelRect());
+    painter.fillRect(chartRect(), options_.ground);
+    frankierung::paint(painter, strips_.at(strip), chartScale(strip), chartRect());
 }
 
 }  // namespace frankierung

@@ -1,72 +1,68 @@
-// The chart of a survey run laid out as a printable worksheet: strips stacked top to bottom, each
-// with the row labels in a column at its left and its own part of the chart right of them.
+// The chart of a survey run cut into strips for a worksheet: each strip with the row labels in a
+// column at its left and its own amounts right of them, every amount at its ends whole.
 #pragma once
 
-#include <QImage>
+#include <QColor>
 #include <QRect>
-#include <array>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "drawing.h"
-#include "picturewriter.h"
-#include "survey.h"
 #include "userscale.h"
 
 class QPainter;
 
 namespace frankierung {
 
-inline constexpr int kDefaultSheetWidth = 1600;
-inline constexpr int kMinSheetWidth = 200;
-inline constexpr int kMaxSheetWidth = 20000;
 inline constexpr int kDefaultStripAmounts = 100;
 
-struct SheetOptions {
-    std::array<std::string, 3> stamps;  // texts as typed into the stamp boxes
+struct StripOptions {
     // The amounts from..to of each strip, stacked top to bottom.
     std::vector<std::pair<int, int>> strips;
-    int width = kDefaultSheetWidth;  // pixels, label column included
+    int width = 0;  // pixels, label column included
+    // No strip higher than this; the rows then lie closer together.
+    int mostHeight = 1 << 20;
+    // The pupil's strips: scale, grid and the single values' rows, the pairs' rows and the row
+    // "alle" left empty.
+    bool pupil = false;
+    QColor ground;  // around the rows
 };
 
-// The whole range 0..1000 in strips of kDefaultStripAmounts.
-[[nodiscard]] std::vector<std::pair<int, int>> defaultStrips();
-
-class ChartSheet final : public Picture {
+class ChartSheet {
 public:
-    // Runs the survey for the stamp texts and lays its drawing out.
-    explicit ChartSheet(SheetOptions options);
+    // The run's whole chart, measured on the sheet's device (sheetrun.h).
+    ChartSheet(const Drawing& chart, StripOptions options);
 
-    // What the run refused of the stamp values; then nothing was drawn.
-    [[nodiscard]] const std::optional<StampRefusal>& refusal() const { return refusal_; }
-
-    [[nodiscard]] QSize size() const override;
+    [[nodiscard]] std::size_t stripCount() const { return options_.strips.size(); }
     [[nodiscard]] int stripHeight() const { return stripHeight_; }
-    // The pieces of the sheet: for every strip its label column, then its part of the chart;
-    // and the scale that maps the chart's units onto a piece.
-    [[nodiscard]] std::size_t pieceCount() const { return 2 * options_.strips.size(); }
-    [[nodiscard]] QRect pieceRect(std::size_t piece) const;
-    [[nodiscard]] UserScale pieceScale(std::size_t piece) const;
-    // Where a point of the chart lands on the sheet: left of 0 in the strip's label column.
-    [[nodiscard]] QPointF toSheet(std::size_t strip, QPointF chartPoint) const;
-    // What the strips show of the run: no row labels, and only the axis numbers that fit.
-    [[nodiscard]] const Drawing& stripDrawing() const { return strips_; }
+    [[nodiscard]] int width() const { return options_.width; }
+    // Every fifth amount carries its number, unless the numbers would run into each other;
+    // then every tenth, twentieth, fiftieth ...
+    [[nodiscard]] int numberStep() const { return numberStep_; }
+    // Where a point of the chart lands in a strip whose top-left corner is at (0, 0): left of
+    // the amount 0 in the label column. A strip may reach a few amounts beyond its range, so that
+    // the numbers and marks at its right end show whole.
+    [[nodiscard]] QPointF toStrip(std::size_t strip, QPointF chartPoint) const;
+    [[nodiscard]] UserScale chartScale(std::size_t strip) const;
+    // What a strip shows right of its label column.
+    [[nodiscard]] const Drawing& stripDrawing(std::size_t strip) const;
 
-    // The whole sheet at the painter's origin, in pixels, whatever the area. A device that cannot
-    // clip (SVG) gets in each piece only the items that start inside it, boxes cut to it.
-    void paint(QPainter& painter, const QRect& area, bool deviceClips) const override;
-    [[nodiscard]] QImage image() const { return pictureImage(*this); }
-    // The screen's, which the texts were measured on.
-    [[nodiscard]] int dpi() const override;
+    // One strip with its top-left corner at the painter's origin, in pixels. Nothing reaches
+    // beyond it, also on a device that cannot clip (SVG).
+    void paintStrip(QPainter& painter, std::size_t strip) const;
 
 private:
-    SheetOptions options_;
-    Drawing run_;     // everything the run drew; the label columns show it
-    Drawing strips_;  // what the strips show
-    std::optional<StampRefusal> refusal_;
+    [[nodiscard]] QRect labelRect() const;
+    [[nodiscard]] QRect chartRect() const;
+    [[nodiscard]] UserScale labelScale() const;
+
+    StripOptions options_;
+    Drawing labels_;
+    std::vector<Drawing> strips_;
+    std::vector<double> rightEnds_;  // the chart x at each strip's right edge
     int labelWidth_ = 0;
     int stripHeight_ = 0;
+    int numberStep_ = 5;
 };
 
 }  // namespace frankierung

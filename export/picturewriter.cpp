@@ -34,41 +34,81 @@ std::optional<PictureFormat> pictureFormatFor(const QString& path) {
 
 QImage pictureImage(const Picture& picture) {
     QImage image(picture.size(), QImage::Format_RGB32);
-    const int dotsPerMeter = static_cast<int>(std::lround(picture.dpi() / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    QPainter painter(&image);
-    picture.paint(painter, image.rect(), true);
+    const auto dotsPerMeter = [&image](double dpi) {
+        image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+        image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    };
+    dotsPerMeter(picture.dpi());  // the texts' size
+    {
+        QPainter painter(&image);
+        picture.paint(painter, image.rect(), true);
+    }
+    dotsPerMeter(picture.imageDpi());  // the file's
     return image;
+}
+
+QSize ZoomedPicture::size() const {
+    const QSizeF size = QSizeF(picture_.size()) * zoom_;
+    return {std::max(1, static_cast<int>(std::ceil(size.width() - 1e-6))),
+            std::max(1, static_cast<int>(std::ceil(size.height() - 1e-6)))};
+}
+
+void ZoomedPicture::paint(QPainter& painter, const QRect& area, bool deviceClips) const {
+    painter.save();
+    painter.scale(zoom_, zoom_);
+    picture_.paint(
+        painter,
+        QRectF(QPointF(area.topLeft()) / zoom_, QSizeF(area.size()) / zoom_).toAlignedRect(),
+        deviceClips);
+    painter.restore();
+}
+
+std::vector<QRect> ZoomedPicture::pages() const {
+    std::vector<QRect> pages;
+    for (const QRect& page : picture_.pages()) {
+        pages.push_back(
+            QRectF(QPointF(page.topLeft()) * zoom_, QSizeF(page.size()) * zoom_).toAlignedRect());
+    }
+    return pages;
 }
 
 bool paintPages(const Picture& picture, QPagedPaintDevice& device, Pages pages) {
     const QSizeF size = picture.size();
     const double pageWidth = device.width();
     const double pageHeight = device.height();
+    // The picture's pixels on each page, and their scale.
+    std::vector<QRectF> pieces;
     double scale = std::min(pageWidth / size.width(), pageHeight / size.height());
-    double pieceWidth = size.width();  // the picture's pixels on one page
-    if (pages == Pages::SideBySide && size.height() * scale < pageHeight / 2) {
-        scale = pageHeight / size.height();
-        pieceWidth = pageWidth / scale;
+    if (const std::vector<QRect> own = picture.pages(); !own.empty()) {
+        pieces.assign(own.begin(), own.end());
+        scale = std::min(pageWidth / own.front().width(), pageHeight / own.front().height());
+    } else {
+        double pieceWidth = size.width();
+        if (pages == Pages::SideBySide && size.height() * scale < pageHeight / 2) {
+            scale = pageHeight / size.height();
+            pieceWidth = pageWidth / scale;
+        }
+        const int count = static_cast<int>(std::ceil(size.width() / pieceWidth - 1e-9));
+        // The last piece ends with the picture.
+        for (int k = 0; k < count; ++k) {
+            pieces.push_back(QRectF(k * pieceWidth, 0, pieceWidth, size.height()) &
+                             QRectF(QPointF(0, 0), size));
+        }
     }
-    const int count = static_cast<int>(std::ceil(size.width() / pieceWidth - 1e-9));
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
     }
-    for (int k = 0; k < count; ++k) {
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
         if (k > 0 && !device.newPage()) {
             painter.end();
             return false;
         }
-        // Only the piece's items go onto its page; the clip keeps neighbours' edges off it. The
-        // last piece ends with the picture.
-        const QRectF piece =
-            QRectF(k * pieceWidth, 0, pieceWidth, size.height()) & QRectF(QPointF(0, 0), size);
+        // Only the piece's items go onto its page; the clip keeps neighbours' edges off it.
+        const QRectF& piece = pieces[k];
         painter.save();
         painter.scale(scale, scale);
-        painter.translate(-piece.left(), 0);
+        painter.translate(-piece.topLeft());
         painter.setClipRect(piece);
         picture.paint(painter, piece.toAlignedRect(), true);
         painter.restore();
@@ -92,11 +132,13 @@ bool paintPdf(const Picture& picture, QIODevice& device, Pages pages) {
     pdf.setTitle(title());
     pdf.setCreator(QCoreApplication::applicationName());
     pdf.setResolution(picture.dpi());
-    const QSize size = picture.size();
+    const std::vector<QRect> own = picture.pages();
+    const QSize size = own.empty() ? picture.size() : own.front().size();
+    const double margin = own.empty() ? 10 : 0;
     pdf.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4),
                     size.width() > size.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
-                    QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+                    QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
     return paintPages(picture, pdf, pages);
 }
 

@@ -17,7 +17,11 @@ namespace frankierung {
 [[nodiscard]] QString shownName(const QByteArray& path);
 
 // Writes bytes to a new file beside path and renames it over path: a failure leaves any old
-// file as it was and no new file behind. On failure the message why.
+// file as it was and no new file behind. A symbolic link stays and the file it names gets the
+// bytes. A file with several names (hard links) is rewritten where it lies, so that all names
+// keep sharing it; a failure there puts its old bytes back, all or nothing as far as the file
+// system allows. A file without write permission is refused, also for root. On failure the
+// message why.
 [[nodiscard]] std::optional<QString> replaceFile(const QByteArray& path, const QByteArray& bytes);
 
 }  // namespace frankierung

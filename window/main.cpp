@@ -57,9 +57,7 @@ int main(int argc, char* argv[]) {
         answer = {1, {}, (frankierung::noDisplayMessage() + u'\n').toStdString()};
     }
     if (answer) {
-        std::fputs(answer->out.c_str(), stdout);
-        std::fputs(answer->err.c_str(), stderr);
-        return answer->exitCode;
+        return frankierung::finishCommandLine(*answer, QStringLiteral("frankierung"));
     }
     if (scaleSetAside) {
         std::fputs(qUtf8Printable(Texts::tr("QT_SCALE_FACTOR=%1: Faktoren unter 1 zeichnet Qt nur "

@@ -30,7 +30,8 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
     for (const DrawingItem& p : w.drawing()) {
         if (p.mark == DrawingItem::Mark::RowLabel) {
             labels.push_back(&p);
-        } else if (p.mark == DrawingItem::Mark::Row) {
+        } else if (p.mark == DrawingItem::Mark::Row || p.mark == DrawingItem::Mark::PairRow ||
+                   p.mark == DrawingItem::Mark::AllRow) {
             (p.color == Qt::yellow ? rings : marks[p.p1.y()]).push_back(&p);
         }
     }

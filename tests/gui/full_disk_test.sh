@@ -10,7 +10,7 @@ status=0
 "$tool" -o "$dir/blatt.pdf" 6 10 15 && [[ -s $dir/blatt.pdf ]] || status=1
 for ext in pdf png svg; do
     echo altes Blatt >"$dir/blatt.$ext"
-    err=$(ulimit -f 40 && "$tool" -o "$dir/blatt.$ext" 6 10 15 2>&1)
+    err=$(ulimit -f 20 && "$tool" -o "$dir/blatt.$ext" 6 10 15 2>&1)
     code=$?
     if [[ $code -ne 1 || $err != *"(Datei zu groß)."* || $err == *libpng* ||
         $(cat "$dir"/*) != "altes Blatt" ]]; then
