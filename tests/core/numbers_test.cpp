@@ -99,13 +99,6 @@ TEST(Pairs, DivisorMultipleAndBoundAgainstBruteForce) {
     }
 }
 
-// Against brute force through the driver's summary (survey_test.cpp); here the edges.
-TEST(Pairs, LargestGapAtTheDomainsEdges) {
-    EXPECT_EQ(largestGap(0, 4, 5), std::nullopt);
-    EXPECT_EQ(largestGap(32768, 4, 5), std::nullopt);
-    EXPECT_GT(largestGap(32767, 32766, 32765).value_or(0), 536000000);
-}
-
 TEST(Gaps, RangesOfUnreachableAmounts) {
     std::vector<Amount> amounts{-5, 5000};  // outside the survey: ignored
     for (Amount n = 0; n <= kSurveyEnd; ++n) {
