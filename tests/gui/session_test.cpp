@@ -1,6 +1,6 @@
 // A seeded random pupil: typed texts, button clicks, chart presses and drags, stamp drags,
-// scrolling and menu commands, with the window's promises checked after every action and the
-// survey driver as the oracle for every run.
+// scrolling and menu commands, with "Warum?" open beside the window, the window's promises
+// checked after every action and the survey driver as the oracle for every run.
 #include <QScrollBar>
 #include <map>
 #include <random>
@@ -119,6 +119,7 @@ private:
 
 TEST(Session, ARandomPupilKeepsTheWindowSound) {
     Session s;
+    s.click("cmdWarum");  // open, it follows every run and must change nothing else
     test::MessageAnswerer answer;
     const QStringList inputs{"txtMarke(0)", "txtMarke(1)", "txtMarke(2)", "txtPrüf"};
     const QStringList bounds{"StartAB", "StartBC", "StartCA", "StartABC"};
