@@ -53,11 +53,9 @@ TEST(NumberText, RandomTextsReadAsTheGrammarSays) {
         ASSERT_EQ(wholeTextNumber(text), referenceWhole(text)) << '"' << text << '"';
         ASSERT_TRUE(!std::isfinite(got) || numericValue(signedNumberText(got)) == got) << got;
     }
-    EXPECT_EQ(numericValue("\t1\n0"), 10);
     EXPECT_EQ(numericValue("-1e99999999999999999999"), -HUGE_VAL);
     EXPECT_EQ(numericValue(std::string(400, '9')), HUGE_VAL);
     EXPECT_EQ(numericValue("0.000000000000000000001e30"), 1e9);
-    EXPECT_FALSE(wholeTextNumber("1e"));
 }
 
 TEST(NumberText, SignedAndShortenedTexts) {
