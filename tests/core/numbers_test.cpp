@@ -53,11 +53,9 @@ TEST(NumberText, RandomTextsReadAsTheGrammarSays) {
         ASSERT_EQ(wholeTextNumber(text), referenceWhole(text)) << '"' << text << '"';
         ASSERT_TRUE(!std::isfinite(got) || numericValue(signedNumberText(got)) == got) << got;
     }
-    EXPECT_EQ(numericValue("\t1\n0"), 10);
     EXPECT_EQ(numericValue("-1e99999999999999999999"), -HUGE_VAL);
     EXPECT_EQ(numericValue(std::string(400, '9')), HUGE_VAL);
     EXPECT_EQ(numericValue("0.000000000000000000001e30"), 1e9);
-    EXPECT_FALSE(wholeTextNumber("1e"));
 }
 
 TEST(NumberText, SignedAndShortenedTexts) {
@@ -97,13 +95,6 @@ TEST(Pairs, DivisorMultipleAndBoundAgainstBruteForce) {
     for (const double bad : {-6.0, 6.5, 32768.0, HUGE_VAL, double{NAN}}) {
         EXPECT_FALSE(ggT(bad, 10) || kgV(10, bad) || stabilAb(bad, 10)) << bad;
     }
-}
-
-// Against brute force through the driver's summary (survey_test.cpp); here the edges.
-TEST(Pairs, LargestGapAtTheDomainsEdges) {
-    EXPECT_EQ(largestGap(0, 4, 5), std::nullopt);
-    EXPECT_EQ(largestGap(32768, 4, 5), std::nullopt);
-    EXPECT_GT(largestGap(32767, 32766, 32765).value_or(0), 536000000);
 }
 
 TEST(Gaps, RangesOfUnreachableAmounts) {

@@ -1,5 +1,6 @@
 // The pair panels' line read from the boxes' texts: divisor, multiple and a bound for all three
-// values, or the first box at fault (first, second, third value, then the pair's bound).
+// values, or the first box at fault (first, second, third value, then the pair's bound); and the
+// divisor of all three values as typed, above 1 when no bound exists.
 #include "pairinfo.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace frankierung {
 namespace {
 
 auto fields(const PairLine& l) {
-    return std::tuple(l.fault, l.box, l.text, l.ggT, l.kgV, l.bound);
+    return std::tuple(l.fault, l.box, l.text, l.ggT, l.kgV, l.bound, l.ggTAll);
 }
 
 TEST(PairInfo, DivisorMultipleAndBoundOrTheFirstBoxAtFault) {
@@ -21,7 +22,12 @@ TEST(PairInfo, DivisorMultipleAndBoundOrTheFirstBoxAtFault) {
         {"start values", {"6", "10", "15", " 16"}, {None, B::First, "", 2, 30, 30}},
         {"blanks around", {" 15", "6 ", "10", " 12"}, {None, B::First, "", 3, 30, 30}},
         {"largest multiple", {"181", "182", "2", " 32580"}, {None, B::First, "", 1, 32942, 32580}},
-        {"negative third", {"6", "10", "-21", " 16"}, {None, B::First, "", 2, 30, -6}},
+        {"negative third, no divisor", {"6", "10", "-4", " 16"}, {None, B::First, "", 2, 30, 11}},
+        {"all three even", {"6", "10", "14", " 16"}, {None, B::First, "", 2, 30, 29, 2}},
+        {"three of 3", {"9", " 6", "3", " 6"}, {None, B::First, "", 3, 18, 10, 3}},
+        {"third not whole", {"6", "10", "2.5", " 16"}, {None, B::First, "", 2, 30, 17.5}},
+        {"third beyond exact", {"4", "8", "1e300", "0"}, {None, B::First, "", 4, 8, 3e300}},
+        {"a pair of zeros", {"0", "0", "6", "0"}, {None, B::First, "", 0, 0, -5, 6}},
         {"second halved down to even", {"6", "2.5", "3", "0"}, {None, B::First, "", 2, 6, 2}},
         {"second halved up to even", {"6", "3.5", "3", "0"}, {None, B::First, "", 2, 12, 2}},
         {"second halved to zero", {"6", "-0.5", "1", "7"}, {None, B::First, "", 6, 0, 7}},

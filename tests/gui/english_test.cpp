@@ -22,6 +22,9 @@ TEST(InEnglish, TheWindowSpeaksEnglishThroughout) {
     EXPECT_EQ(w.text("txtPos"), "gcd = 2,  lcm = 30,  S((AB),C) = 30");
     EXPECT_TRUE(w.chart()->accessibleDescription().startsWith("Stamp values 6, 10 and 15."));
     EXPECT_TRUE(w.text("picGraph").contains("all")) << w.text("picGraph").toStdString();
+    w.click("cmdWarum");
+    EXPECT_EQ(w.get("frmWarum")->windowTitle() + '|' + w.text("lblUrteil"),
+              "Why? – 6, 10, 15|200 can be paid, for example 200 = 0·6 + 2·10 + 12·15.");
 
     test::MessageAnswerer answer;
     w.setText("txtMarke(0)", "2.5");

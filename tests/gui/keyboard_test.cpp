@@ -28,8 +28,6 @@ struct KeyboardWindow : test::Window {
 TEST(Keyboard, F11AndEscSwitchFullScreen) {
     KeyboardWindow w;
     const auto* toggle = w.form.findChild<QAction*>("cmdVollbild");
-    EXPECT_EQ(std::pair(toggle->text(), toggle->shortcut()),
-              std::pair(QString("Vollbild"), QKeySequence(Qt::Key_F11)));
     const QRect normal = w.form.geometry();
     for (const auto& [key, on] : {std::pair(Qt::Key_Escape, false),
                                   {Qt::Key_F11, true},

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "../core/reachable.h"
 #include "palette.h"
 #include "remainderpicture.h"
 
@@ -58,20 +59,6 @@ QByteArray svgOf(const RemainderPicture& picture, QSize size) {
     return svg;
 }
 
-// Which amounts up to limit the values pay, by brute force.
-std::vector<bool> payable(const Values& v, std::int64_t limit) {
-    std::vector<bool> can(static_cast<std::size_t>(limit) + 1, false);
-    can[0] = true;
-    for (std::int64_t n = 1; n <= limit; ++n) {
-        for (const std::int64_t step : v) {
-            can[static_cast<std::size_t>(n)] =
-                can[static_cast<std::size_t>(n)] ||
-                (n >= step && can[static_cast<std::size_t>(n - step)]);
-        }
-    }
-    return can;
-}
-
 TEST(RemainderPicture, FilledWhereTheAmountsCanBePaid) {
     const struct {
         const char* name;
@@ -90,7 +77,7 @@ TEST(RemainderPicture, FilledWhereTheAmountsCanBePaid) {
         QPainter measure(&probe);
         const std::int64_t step = picture.classes().smallestValue();
         const std::int64_t last = picture.rows() * step - 1;
-        const std::vector<bool> can = payable(row.values, last);
+        const std::vector<bool> can = test::reachable(row.values, last);
         const auto gap = picture.classes().largestGap();
         for (std::int64_t n = 0; n <= last + 1; ++n) {
             const auto cell = picture.cellOf(measure, QRectF(QPointF(), size), n);

@@ -44,6 +44,9 @@ TEST(ScrollingBy, TheWheelAndTheKeysOverTheChart) {
             << name;
         EXPECT_EQ(w.chart()->size(), size);
     }
+    bar->setSliderDown(true);  // the thumb dragged: the chart follows it, not the release
+    bar->setSliderPosition(300);
+    EXPECT_EQ(chartLeft(w), 16 - 300);
 }
 
 TEST(ScrollingBy, TwoFingersWhileOneStillWrites) {
