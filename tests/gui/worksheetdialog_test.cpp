@@ -1,0 +1,238 @@
+// "Arbeitsblatt …" in the window: the menu entry and Ctrl+B, a preview that follows every choice
+// and the stamp boxes, refused values, the files written below the file dialog, and the hints.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "picturecommands.h"
+#include "sheetpreview.h"
+#include "window.h"
+#include "worksheetdialog.h"
+
+namespace frankierung {
+namespace {
+
+// The window with its worksheet dialog opened by Ctrl+B, as a teacher opens it.
+struct Dialog : test::Window {
+    Dialog() {
+        form.activateWindow();
+        QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
+        dialog = form.findChild<WorksheetDialog*>();
+    }
+    template <class T = QWidget>
+    T* control(const char* name) const {
+        T* w = dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    SheetPreview* preview() const { return control<SheetPreview>("picVorschau"); }
+    // The preview as the teacher sees it once the events at hand are handled.
+    QImage seen() const {
+        QApplication::processEvents();
+        return preview()->column()->grab().toImage();
+    }
+    void typeNumber(const char* box, const char* number) const {
+        auto* spin = control<QSpinBox>(box);
+        spin->setFocus();
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, number);
+    }
+    void setStamp(int k, const QString& text) const {
+        setText(QStringLiteral("txtMarke(%1)").arg(k), text);
+        QApplication::processEvents();
+    }
+    bool buttonsEnabled() const {
+        return control("cmdSpeichern")->isEnabled() && control("cmdDrucken")->isEnabled();
+    }
+    WorksheetDialog* dialog = nullptr;
+};
+
+TEST(WorksheetDialog, CtrlBOpensOneDialogBesideAUsableWindow) {
+    Dialog d;
+    ASSERT_NE(d.dialog, nullptr);
+    EXPECT_TRUE(d.dialog->isVisible());
+    EXPECT_FALSE(d.dialog->isModal()) << "the board stays usable beside it";
+    const auto* entry = d.form.findChild<QAction*>("cmdArbeitsblatt");
+    const QList<QAction*> file = d.form.findChild<QMenu*>("mnuDatei")->actions();
+    const auto at = file.indexOf(entry);
+    ASSERT_GE(at, 2);
+    EXPECT_TRUE(file[at - 1]->isSeparator());
+    EXPECT_EQ(file[at - 2]->objectName(), "cmdTafelDrucken");
+    EXPECT_EQ(entry->shortcut().toString(), "Ctrl+B");
+    // The start-up values have a bound: one strip, one page, ready to save and print.
+    EXPECT_EQ(d.preview()->pageCount(), 1U);
+    EXPECT_TRUE(d.buttonsEnabled());
+
+    d.dialog->close();
+    d.click("cmdArbeitsblatt");
+    EXPECT_EQ(d.form.findChildren<WorksheetDialog*>().size(), 1);
+    EXPECT_TRUE(d.dialog->isVisible());
+}
+
+// Each choice changes the page the preview shows; the unchanged page is painted alike.
+TEST(WorksheetDialog, PreviewFollowsEveryChoice) {
+    struct Row {
+        const char* name;
+        std::function<void(const Dialog&)> change;
+    };
+    const Row rows[] = {
+        {"next kind by the keyboard",
+         [](const Dialog& d) {
+             d.control("cboArt")->setFocus();
+             QTest::keyClick(d.control("cboArt"), Qt::Key_Down);
+         }},
+        {"last kind",
+         [](const Dialog& d) {
+             auto* kind = d.control<QComboBox>("cboArt");
+             kind->setCurrentIndex(kind->count() - 1);
+         }},
+        {"without the name line",
+         [](const Dialog& d) { QTest::mouseClick(d.control("chkNamenszeile"), Qt::LeftButton); }},
+        {"own range, to 300",
+         [](const Dialog& d) {
+             QTest::mouseClick(d.control("chkBereich"), Qt::LeftButton);
+             d.typeNumber("txtBis", "300");
+         }},
+        {"own range, from 40", [](const Dialog& d) {
+             QTest::mouseClick(d.control("chkBereich"), Qt::LeftButton);
+             d.typeNumber("txtVon", "40");
+         }}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Dialog d;
+        const QImage before = d.seen();
+        EXPECT_EQ(d.seen(), before) << "painted alike";
+        row.change(d);
+        const QImage after = d.seen();
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_NE(after, before);
+        EXPECT_TRUE(d.buttonsEnabled());
+    }
+}
+
+TEST(WorksheetDialog, PagesFollowTheStampBoxesAndAllCanBeScrolledTo) {
+    Dialog d;
+    const QSize onePage = d.preview()->column()->size();
+    // Values with a common divisor have no bound: the strips run to the survey's end.
+    d.setStamp(2, "16");
+    const std::size_t pages = d.preview()->pageCount();
+    EXPECT_GT(pages, 1U);
+    EXPECT_EQ(pages, d.dialog->sheet()->pageCount());
+    EXPECT_TRUE(d.control<QLabel>("lblSeiten")->text().contains(QString::number(pages)));
+    EXPECT_GT(d.preview()->column()->height(), onePage.height());
+    EXPECT_TRUE(d.preview()->column()->rect().contains(d.preview()->pageRect(pages - 1)));
+    // The default range is shown, to start a range of one's own from.
+    EXPECT_EQ(d.control<QSpinBox>("txtBis")->value(), d.dialog->sheet()->strips().back().second);
+    d.setStamp(2, "15");
+    EXPECT_EQ(d.preview()->pageCount(), 1U);
+}
+
+// Values the run refuses, or a range that is none: the message, no sheet, no buttons; and
+// nothing in the window changes.
+TEST(WorksheetDialog, RefusedValuesShowTheMessageAndNoSheet) {
+    Dialog d;
+    const std::size_t chartItems = d.drawing().size();
+    // What the window's run says to the same values.
+    d.setStamp(1, "10.5");
+    QString runSays;
+    {
+        const test::MessageAnswerer answerer;
+        d.click("cmdZeigen");
+        ASSERT_EQ(answerer.seen.size(), 1);
+        runSays = answerer.seen.front().section(": ", 1, -1);
+    }
+    EXPECT_EQ(d.drawing().size(), chartItems) << "a refused run keeps the chart";
+    EXPECT_EQ(d.control<QLabel>("lblMeldung")->text(), runSays);
+    EXPECT_TRUE(d.control("lblMeldung")->isVisible());
+    EXPECT_FALSE(d.buttonsEnabled());
+    EXPECT_EQ(d.preview()->pageCount(), 0U);
+    EXPECT_EQ(d.dialog->sheet(), nullptr);
+
+    d.setStamp(1, "10");
+    EXPECT_TRUE(d.buttonsEnabled());
+    EXPECT_FALSE(d.control("lblMeldung")->isVisible());
+
+    QTest::mouseClick(d.control("chkBereich"), Qt::LeftButton);
+    d.typeNumber("txtVon", "500");
+    d.typeNumber("txtBis", "400");
+    EXPECT_FALSE(d.buttonsEnabled());
+    EXPECT_FALSE(d.control<QLabel>("lblMeldung")->text().isEmpty());
+    EXPECT_EQ(d.preview()->pageCount(), 0U);
+    EXPECT_EQ(d.text("txtMarke(1)"), "10") << "the dialog never writes the stamp boxes";
+    EXPECT_EQ(d.drawing().size(), chartItems);
+}
+
+// Below the file dialog: a PDF of the sheet's pages on A4, and PNG and SVG with the pages one
+// below the other in one picture.
+TEST(WorksheetDialog, SavedFilesHoldEveryPage) {
+    Dialog d;
+    d.setStamp(2, "16");  // several pages
+    const auto pages = static_cast<int>(d.dialog->sheet()->pageCount());
+    ASSERT_GT(pages, 1);
+    const double a4 = 841.89 / 595.28;
+    QTemporaryDir dir;
+    for (const auto& [name, format] : {std::pair("blatt.pdf", PictureFormat::Pdf),
+                                       {"blatt.png", PictureFormat::Png},
+                                       {"blatt.svg", PictureFormat::Svg}}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(d.dialog->save({path, format}));
+        QSizeF size;
+        if (format == PictureFormat::Pdf) {
+            QProcess info;
+            info.start("pdfinfo", {path});
+            ASSERT_TRUE(info.waitForFinished(60000));
+            const QString said = QString::fromUtf8(info.readAllStandardOutput());
+            EXPECT_EQ(said.section("Pages:", 1).section('\n', 0, 0).trimmed().toInt(), pages);
+            EXPECT_TRUE(said.contains("(A4)")) << said.toStdString();
+            continue;
+        }
+        if (format == PictureFormat::Png) {
+            const QImage image(path);
+            size = image.size();
+            EXPECT_GE(image.width(), 1200) << "sharp enough to print";
+        } else {
+            size = QSvgRenderer(path).defaultSize();
+        }
+        EXPECT_NEAR(size.height() / size.width(), pages * a4, 0.02 * pages);
+    }
+}
+
+// Every named control of the dialog explains itself under the mouse, each in its own words.
+TEST(WorksheetDialog, EveryNamedControlHasItsHint) {
+    const Dialog d;
+    auto* line = d.control<QLabel>("txtHinweis");
+    QStringList said;
+    for (QWidget* w : d.dialog->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        static const QRegularExpression named("^(cbo|chk|txt|pic|cmd)");
+        if (!named.match(name).hasMatch() || w == line) {
+            continue;
+        }
+        SCOPED_TRACE(name.toStdString());
+        line->clear();
+        auto* area = qobject_cast<QAbstractScrollArea*>(w);
+        QWidget* target = area != nullptr ? area->viewport() : w;
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(target, &enter);
+        EXPECT_FALSE(line->text().isEmpty());
+        EXPECT_FALSE(said.contains(line->text()));
+        said << line->text();
+    }
+    EXPECT_GE(said.size(), 8);
+    // By the keyboard too.
+    line->clear();
+    QApplication::setActiveWindow(d.dialog);
+    d.control("cboArt")->setFocus();
+    QTest::keyClick(d.control("cboArt"), Qt::Key_Tab);
+    EXPECT_FALSE(line->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace frankierung
