@@ -54,14 +54,6 @@
         <translation>output file; its extension chooses the format: .png, .svg or .pdf</translation>
     </message>
     <message>
-        <source>linker Rand des Streifens, ganzer Betrag 0 bis 999 (Vorgabe 0)</source>
-        <translation>left edge of the strip, a whole amount from 0 to 999 (default 0)</translation>
-    </message>
-    <message>
-        <source>rechter Rand des Streifens, ganzer Betrag 1 bis 1000 (Vorgabe 1000)</source>
-        <translation>right edge of the strip, a whole amount from 1 to 1000 (default 1000)</translation>
-    </message>
-    <message>
         <source>Keine Ausgabedatei angegeben (-o DATEI).</source>
         <translation>No output file given (-o FILE).</translation>
     </message>
@@ -76,10 +68,6 @@
     <message>
         <source>Unbekanntes Dateiformat: %1 (erlaubt sind .png, .svg und .pdf).</source>
         <translation>Unknown file format: %1 (allowed are .png, .svg and .pdf).</translation>
-    </message>
-    <message>
-        <source>Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens %3 Pixel hoch und 64 Mio. Pixel); bitte --width verkleinern, mit --from/--to mehr Beträge in einen Streifen nehmen oder SVG oder PDF wählen.</source>
-        <translation>The image would be %1 × %2 pixels, too large for PNG (at most %3 pixels high and 64 million pixels); please make --width smaller, put more amounts into one strip with --from/--to, or choose SVG or PDF.</translation>
     </message>
     <message>
         <source>Datei zu groß</source>
@@ -114,20 +102,60 @@
         <translation>The file “%1” could not be made.</translation>
     </message>
     <message>
-        <source>Zeichnet das Diagramm für die Markenwerte A, B, C als Arbeitsblatt, mit demselben Code wie das Fenster.
-Ohne --from und --to: die Beträge 0 bis 1000 in zehn Streifen untereinander.
-Exit-Code 0: geschrieben; 1: falscher Aufruf oder nicht schreibbar; 2: Markenwerte abgelehnt.</source>
-        <translation>Draws the chart for the stamp values A, B, C as a worksheet, with the same code as the window.
-Without --from and --to: the amounts 0 to 1000 in ten strips, one below the other.
-Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</translation>
-    </message>
-    <message>
         <source>DATEI</source>
         <translation>FILE</translation>
     </message>
     <message>
-        <source>Breite in Pixeln, 200 bis 20000 (Vorgabe 1600)</source>
-        <translation>width in pixels, 200 to 20000 (default 1600)</translation>
+        <source>%1 ist mehrmals angegeben; bitte nur einmal.</source>
+        <translation>%1 is given more than once; please give it only once.</translation>
+    </message>
+    <message>
+        <source>Zeichnet ein Arbeitsblatt zu den Markenwerten A, B, C mit demselben Code wie das Fenster: A4 hoch, mit Titel, einer Zeile für Name, Klasse und Datum und der Aufgabe.
+Arten (--art): diagramm (das Diagramm), uebung (für die Klasse: die Zeilen der Paare und „alle“ leer), loesung (das Diagramm mit Grenzen, größter Lücke und allen Lücken), warum (das Bild der Reste mit der Erklärung), warum-leer (das Bild der Reste zum Ausfüllen).
+Ohne --from und --to: die Beträge ab 0 in Streifen zu 100, bis nach der größten Lücke eine Folge frankierbarer Beträge zu sehen ist, so lang wie der kleinste Wert; bei einem gemeinsamen Teiler der Werte bis 1000.
+PDF: eine A4-Seite für jede Seite des Blattes. PNG und SVG: ein Bild mit allen Seiten untereinander.
+Exit-Code 0: geschrieben; 1: falscher Aufruf oder nicht schreibbar; 2: Markenwerte abgelehnt.</source>
+        <translation>Draws a worksheet for the stamp values A, B, C with the same code as the window: A4 portrait, with a title, a line for name, class and date, and the task.
+Kinds (--art): diagramm (the chart), uebung (for the class: the rows of the pairs and “all” empty), loesung (the chart with the bounds, the largest gap and all gaps), warum (the picture of the remainders with the explanation), warum-leer (the picture of the remainders to fill in).
+Without --from and --to: the amounts from 0 in strips of 100, until after the largest gap a run of payable amounts as long as the smallest value shows; when the values share a divisor, up to 1000.
+PDF: one A4 page for each page of the sheet. PNG and SVG: one image with all pages one below the other.
+Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</translation>
+    </message>
+    <message>
+        <source>diagramm, uebung, loesung, warum oder warum-leer (Vorgabe diagramm)</source>
+        <translation>diagramm, uebung, loesung, warum or warum-leer (default diagramm)</translation>
+    </message>
+    <message>
+        <source>ART</source>
+        <translation>KIND</translation>
+    </message>
+    <message>
+        <source>erster Betrag des Streifens, 0 bis 999 (Vorgabe 0)</source>
+        <translation>first amount of the strip, 0 to 999 (default 0)</translation>
+    </message>
+    <message>
+        <source>letzter Betrag des Streifens, 1 bis 1000 (Vorgabe 1000)</source>
+        <translation>last amount of the strip, 1 to 1000 (default 1000)</translation>
+    </message>
+    <message>
+        <source>Breite einer Seite im PNG-Bild in Pixeln, 200 bis 20000 (Vorgabe 1600); SVG und PDF haben A4-Größe</source>
+        <translation>width of a page in the PNG image in pixels, 200 to 20000 (default 1600); SVG and PDF are A4 sized</translation>
+    </message>
+    <message>
+        <source>ohne die Zeile für Name, Klasse und Datum</source>
+        <translation>without the line for name, class and date</translation>
+    </message>
+    <message>
+        <source>die Zeilen auf grauem Grund wie im Fenster (Vorgabe: weiß, spart Tinte)</source>
+        <translation>the rows on a grey ground as in the window (default: white, which saves ink)</translation>
+    </message>
+    <message>
+        <source>Unbekannte Art: „%1“ (erlaubt sind diagramm, uebung, loesung, warum und warum-leer).</source>
+        <translation>Unknown kind: “%1” (allowed are diagramm, uebung, loesung, warum and warum-leer).</translation>
+    </message>
+    <message>
+        <source>Das Bild würde %1 × %2 Pixel groß werden, zu groß für PNG (höchstens %3 Pixel hoch und 64 Mio. Pixel); bitte --width verkleinern oder SVG oder PDF wählen.</source>
+        <translation>The image would be %1 × %2 pixels, too large for PNG (at most %3 pixels high and 64 million pixels); please reduce --width or choose SVG or PDF.</translation>
     </message>
 </context>
 <context>
@@ -205,6 +233,20 @@ Exit code 0: written; 1: wrong call or not writable; 2: stamp values refused.</t
     <message>
         <source>Keine Anzeige gefunden: Das Fenster braucht eine grafische Sitzung (DISPLAY oder WAYLAND_DISPLAY).</source>
         <translation>No display found: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY).</translation>
+    </message>
+    <message>
+        <source> (kein Platz mehr auf dem Datenträger)</source>
+        <translation> (no space left on the device)</translation>
+    </message>
+    <message>
+        <source> (die Standardausgabe ist geschlossen)</source>
+        <translation> (standard output is closed)</translation>
+    </message>
+    <message>
+        <source>%1: Die Ausgabe konnte nicht geschrieben werden%2.
+</source>
+        <translation>%1: The output could not be written%2.
+</translation>
     </message>
 </context>
 <context>
@@ -354,6 +396,137 @@ and -reverse (see --help-all).</translation>
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Klasse:</source>
+        <translation>Class:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>%1 und %2 ab %3 jeder Betrag</source>
+        <translation>%1 and %2 every amount from %3</translation>
+    </message>
+    <message>
+        <source>%1 und %2 ab %3 jedes Vielfache von %4</source>
+        <translation>%1 and %2 every multiple of %4 from %3</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Lösung</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Warum?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Warum? zum Ausfüllen</source>
+        <translation>Why? to fill in</translation>
+    </message>
+    <message>
+        <source>Frankierung mit %1, %2 und %3</source>
+        <translation>Postage with %1, %2 and %3</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Antwort:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>Die Beträge stehen nach ihrem Rest beim Teilen durch %1 in Spalten.</source>
+        <translation>The amounts stand in columns by their remainder when divided by %1.</translation>
+    </message>
+    <message>
+        <source>Lies im Diagramm ab, welche Beträge man mit Marken zu %1, %2 und %3 bezahlen kann: in den oberen Zeilen mit einer Sorte, darunter mit zwei Sorten, in der untersten Zeile mit allen drei.</source>
+        <translation>Read from the chart which amounts can be paid with stamps of %1, %2 and %3: in the top rows with one kind, below them with two kinds, in the bottom row with all three.</translation>
+    </message>
+    <message>
+        <source>Male in der untersten Zeile jeden Betrag an, den man mit allen drei Marken bezahlen kann. Welches ist der größte Betrag, den man nicht bezahlen kann?</source>
+        <translation>In the bottom row, colour every amount that can be paid with all three stamps. Which is the largest amount that cannot be paid?</translation>
+    </message>
+    <message>
+        <source>Warum kann man %1 nicht bezahlen, jeden größeren Betrag aber schon?</source>
+        <translation>Why can %1 not be paid, but every larger amount can?</translation>
+    </message>
+    <message>
+        <source>Welche Beträge kann man bezahlen, und warum?</source>
+        <translation>Which amounts can be paid, and why?</translation>
+    </message>
+    <message>
+        <source>Male jeden Betrag an, den man bezahlen kann, und schreibe unter jede Spalte die Marken für ihren kleinsten Betrag.</source>
+        <translation>Colour every amount that can be paid, and write under each column the stamps for its smallest amount.</translation>
+    </message>
+    <message>
+        <source>Trage zu jedem Rest den kleinsten Betrag ein, den man bezahlen kann, und die Marken dazu.</source>
+        <translation>For each remainder, write down the smallest amount that can be paid, and its stamps.</translation>
+    </message>
+    <message>
+        <source>Welches ist der größte Betrag, den man nicht bezahlen kann?</source>
+        <translation>Which is the largest amount that cannot be paid?</translation>
+    </message>
+    <message>
+        <source>Welches ist das größte Vielfache von %1, das man nicht bezahlen kann?</source>
+        <translation>Which is the largest multiple of %1 that cannot be paid?</translation>
+    </message>
+    <message>
+        <source>Der größte Betrag, den man nicht bezahlen kann, ist %1. Ab %2 kann man jeden Betrag bezahlen.</source>
+        <translation>The largest amount that cannot be paid is %1. From %2 on every amount can be paid.</translation>
+    </message>
+    <message>
+        <source>Man kann jeden Betrag bezahlen.</source>
+        <translation>Every amount can be paid.</translation>
+    </message>
+    <message>
+        <source>Alle drei Werte sind durch %1 teilbar: Man kann nur Vielfache von %1 bezahlen.</source>
+        <translation>All three values are divisible by %1: only multiples of %1 can be paid.</translation>
+    </message>
+    <message>
+        <source>Das größte Vielfache von %1, das man nicht bezahlen kann, ist %2; ab %3 geht jedes.</source>
+        <translation>The largest multiple of %1 that cannot be paid is %2; from %3 on every one can.</translation>
+    </message>
+    <message>
+        <source>Jedes Vielfache von %1 kann man bezahlen.</source>
+        <translation>Every multiple of %1 can be paid.</translation>
+    </message>
+    <message>
+        <source>Diese %1 Beträge kann man nicht bezahlen: %2.</source>
+        <translation>These %1 amounts cannot be paid: %2.</translation>
+    </message>
+    <message>
+        <source>Bis %1 kann man diese Beträge nicht bezahlen: %2.</source>
+        <translation>Up to %1 these amounts cannot be paid: %2.</translation>
+    </message>
+    <message>
+        <source>Diese %1 Vielfachen von %2 kann man nicht bezahlen: %3.</source>
+        <translation>These %1 multiples of %2 cannot be paid: %3.</translation>
+    </message>
+    <message>
+        <source>Bis %1 kann man diese Vielfachen von %2 nicht bezahlen: %3.</source>
+        <translation>Up to %1 these multiples of %2 cannot be paid: %3.</translation>
+    </message>
+    <message>
+        <source>Mit zwei Sorten: %1; %2; %3.</source>
+        <translation>With two kinds: %1; %2; %3.</translation>
+    </message>
+</context>
+<context>
     <name>frankierung::ChartBoard</name>
     <message>
         <source>Diagramm der darstellbaren Zahlen</source>
@@ -398,6 +571,13 @@ tion running
     <message>
         <source>Bedienung: Eingabe der Markenwerte unter dem Posthorn, dann auf &apos;zeigen&apos; klicken.</source>
         <translation>How to: enter the stamp values under the post horn, then click &apos;show&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::DialogHintLine</name>
+    <message>
+        <source>Hinweiszeile</source>
+        <translation>Hint line</translation>
     </message>
 </context>
 <context>
@@ -619,6 +799,10 @@ tion running
         <source>Warum?</source>
         <translation>Why?</translation>
     </message>
+    <message>
+        <source>Arbeitsblatt …</source>
+        <translation>Worksheet …</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::PairPanels</name>
@@ -758,6 +942,113 @@ tion running
     <message>
         <source>Größte Lücke: %1.</source>
         <translation>Largest gap: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::WorksheetDialog</name>
+    <message>
+        <source>Arbeitsblatt</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>selbst wählen: von</source>
+        <translation>choose: from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Zeile für Name, Klasse und Datum</source>
+        <translation>Line for name, class and date</translation>
+    </message>
+    <message>
+        <source>Art:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <source>Bereich:</source>
+        <translation>Range:</translation>
+    </message>
+    <message>
+        <source>Speichern …</source>
+        <translation>Save …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vorschau des Arbeitsblatts</source>
+        <translation>Preview of the worksheet</translation>
+    </message>
+    <message>
+        <source>Das Diagramm, die Übung für die Klasse, ihre Lösung, die Erklärung mit den Resten oder deren leere Fassung zum Ausfüllen</source>
+        <translation>The chart, the exercise for the class, its solution, the explanation by remainders or its blank version to fill in</translation>
+    </message>
+    <message>
+        <source>Ohne Haken die Vorgabe: von 0 bis kurz nach der größten Lücke, ohne größte Lücke bis %1</source>
+        <translation>Unticked the default: from 0 to a little after the largest gap, without a largest gap up to %1</translation>
+    </message>
+    <message>
+        <source>Erster Betrag des Streifens, 0 bis %1</source>
+        <translation>First amount of the strip, 0 to %1</translation>
+    </message>
+    <message>
+        <source>Letzter Betrag des Streifens, 1 bis %1</source>
+        <translation>Last amount of the strip, 1 to %1</translation>
+    </message>
+    <message>
+        <source>Die Zeile „Name: ___ Klasse: ___ Datum: ___“ unter dem Titel</source>
+        <translation>The line “Name: ___ Class: ___ Date: ___” below the title</translation>
+    </message>
+    <message>
+        <source>So wird das Blatt gedruckt: jede Seite ganz, die Seiten untereinander</source>
+        <translation>This is how the sheet prints: each page whole, the pages one below the other</translation>
+    </message>
+    <message>
+        <source>Als PDF (jede Seite A4), PNG oder SVG speichern</source>
+        <translation>Save as PDF (each page A4), PNG or SVG</translation>
+    </message>
+    <message>
+        <source>Auf einem Drucker ausgeben</source>
+        <translation>Print on a printer</translation>
+    </message>
+    <message>
+        <source>Das Fenster schließen; beim nächsten Öffnen folgt es wieder den Markenwerten</source>
+        <translation>Close the window; opened again, it follows the stamp values again</translation>
+    </message>
+    <message>
+        <source>„von“ muss kleiner als „bis“ sein.</source>
+        <translation>“from” must be less than “to”.</translation>
+    </message>
+    <message>
+        <source>1 Seite A4</source>
+        <translation>1 page A4</translation>
+    </message>
+    <message>
+        <source>%1 Seiten A4</source>
+        <translation>%1 pages A4</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt speichern</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument, jede Seite eine A4-Seite (*.pdf)</source>
+        <translation>PDF document, each page an A4 page (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild, alle Seiten untereinander in einem Bild (*.png)</source>
+        <translation>PNG image, all pages one below the other in one image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik, alle Seiten untereinander in einem Bild (*.svg)</source>
+        <translation>SVG image, all pages one below the other in one image (*.svg)</translation>
     </message>
 </context>
 </TS>
