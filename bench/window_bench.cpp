@@ -24,6 +24,7 @@
 #include "appstart.h"
 #include "mainwindow.h"
 #include "picturebox.h"
+#include "sheetpreview.h"
 
 namespace {
 
@@ -303,6 +304,14 @@ void lessonTakeBack(benchmark::State& state) {
 }
 BENCHMARK(lessonTakeBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+struct PaintCounter : QObject {
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
 // "Arbeitsblatt …" open on 6, 10, 15: the sheet made anew and the preview repainted after a
 // choice, alternately the diagram and the kind of the argument (1 to 4), or with a range of its
 // own the range's end alternately 100 and 300 (5).
@@ -316,6 +325,9 @@ void worksheetPreview(benchmark::State& state) {
     auto* ownRange = w.get<QCheckBox>("chkBereich");
     const auto choice = static_cast<int>(state.range(0));
     ownRange->setChecked(choice == 5);
+    // The pages' repaints, to show that each change is timed with its repaint.
+    PaintCounter paints;
+    w.get<frankierung::SheetPreview>("picVorschau")->column()->installEventFilter(&paints);
     bool other = false;
     for (auto _ : state) {
         other = !other;
@@ -326,6 +338,8 @@ void worksheetPreview(benchmark::State& state) {
         }
         QApplication::processEvents();
     }
+    state.counters["repaints_per_change"] =
+        static_cast<double>(paints.count) / static_cast<double>(state.iterations());
     ownRange->setChecked(false);
     kind->setCurrentIndex(0);
     w.get("frmArbeitsblatt")->close();
