@@ -44,10 +44,14 @@ SheetPreview::SheetPreview(QWidget* parent) : QScrollArea(parent) {
 }
 
 void SheetPreview::setSheet(std::shared_ptr<const Worksheet> sheet) {
+    const std::size_t pages = pageCount();
     sheet_ = std::move(sheet);
     images_.clear();
     layOutPages();
-    verticalScrollBar()->setValue(0);
+    // A choice that keeps the pages keeps the page in view; other pages start from the first.
+    if (pageCount() != pages) {
+        verticalScrollBar()->setValue(0);
+    }
     widget()->update();
 }
 

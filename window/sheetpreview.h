@@ -17,7 +17,8 @@ class SheetPreview final : public QScrollArea {
 public:
     explicit SheetPreview(QWidget* parent = nullptr);
 
-    // Shows the sheet's pages from the first on; an empty preview while there is no sheet.
+    // Shows the sheet's pages, from the first on when their number changed; an empty preview
+    // while there is no sheet.
     void setSheet(std::shared_ptr<const Worksheet> sheet);
     [[nodiscard]] std::size_t pageCount() const;
     // A page's place on the column of pages, in the column's pixels.

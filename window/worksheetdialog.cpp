@@ -61,8 +61,6 @@ void WorksheetDialog::buildControls() {
     ownRange_->setObjectName(QStringLiteral("chkBereich"));
     from_ = amountBox("txtVon", 0, kSurveyEnd - 1);
     to_ = amountBox("txtBis", 1, kSurveyEnd);
-    from_->setEnabled(false);
-    to_->setEnabled(false);
     auto* range = new QHBoxLayout;
     range->addWidget(ownRange_);
     range->addWidget(from_);
@@ -144,11 +142,7 @@ void WorksheetDialog::describeControls(DialogHintLine& hints) {
 
 void WorksheetDialog::connectControls() {
     connect(kind_, &QComboBox::currentIndexChanged, this, &WorksheetDialog::remake);
-    connect(ownRange_, &QCheckBox::toggled, this, [this](bool own) {
-        from_->setEnabled(own);
-        to_->setEnabled(own);
-        remake();
-    });
+    connect(ownRange_, &QCheckBox::toggled, this, &WorksheetDialog::remake);
     for (QSpinBox* box : {from_, to_}) {
         connect(box, &QSpinBox::valueChanged, this, [this] {
             if (ownRange_->isChecked()) {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -159,9 +160,15 @@ TEST(WorksheetDialog, SeveralPagesShownAndSavedWhole) {
     EXPECT_GE(image.width(), 1200) << "sharp enough to print";
     const auto n = static_cast<double>(pages);
     EXPECT_NEAR(1.0 * image.height() / image.width(), n * 841.89 / 595.28, 0.02 * n);
-
+    // A choice that keeps the pages keeps the last page in view.
+    QScrollBar* bar = d.preview()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QTest::mouseClick(d.control("chkNamenszeile"), Qt::LeftButton);
+    ASSERT_EQ(d.preview()->pageCount(), pages);
+    EXPECT_EQ(bar->value(), bar->maximum());
     d.setStamp(2, "15");
     EXPECT_EQ(d.preview()->pageCount(), 1U);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 // Every named control of the dialog explains itself under the mouse, each in its own words.
