@@ -2,7 +2,6 @@
 // and the stamp boxes, refused values, several pages shown and written below the file dialog,
 // and the hints.
 #include <QCheckBox>
-#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -56,11 +55,6 @@ TEST(WorksheetDialog, CtrlBOpensOneDialogBesideAUsableWindow) {
     Dialog d;
     ASSERT_NE(d.dialog, nullptr);
     EXPECT_FALSE(d.dialog->isModal()) << "the board stays usable beside it";
-    const auto* entry = d.form.findChild<QAction*>("cmdArbeitsblatt");
-    const QList<QAction*> file = d.form.findChild<QMenu*>("mnuDatei")->actions();
-    ASSERT_GE(file.indexOf(entry), 2);
-    EXPECT_TRUE(file[file.indexOf(entry) - 1]->isSeparator());
-    EXPECT_EQ(file[file.indexOf(entry) - 2]->objectName(), "cmdTafelDrucken");
     // The start-up values have a bound: one strip, one page, ready to save and print.
     EXPECT_EQ(d.preview()->pageCount(), 1U);
     EXPECT_TRUE(d.buttonsEnabled());
