@@ -1,20 +1,17 @@
 // What a user of the whole window feels: one "zeigen", one repaint of the visible chart at
 // 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step, a repaint and a stroke
-// taken back after a long lesson of notes, the worksheet's preview following a choice, the
-// memory the running window holds, and the time to its first chart.
+// taken back after a long lesson of notes, the memory the running window holds, and the time to
+// its first chart. The worksheet dialog's cases are in window_bench_worksheet.cpp.
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QTest>
 #include <cmath>
 #include <fstream>
@@ -24,7 +21,6 @@
 #include "appstart.h"
 #include "mainwindow.h"
 #include "picturebox.h"
-#include "sheetpreview.h"
 
 namespace {
 
@@ -303,49 +299,6 @@ void lessonTakeBack(benchmark::State& state) {
     }
 }
 BENCHMARK(lessonTakeBack)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-struct PaintCounter : QObject {
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-    int count = 0;
-};
-
-// "Arbeitsblatt …" open on 6, 10, 15: the sheet made anew and the preview repainted after a
-// choice, alternately the diagram and the kind of the argument (1 to 4), or with a range of its
-// own the range's end alternately 100 and 300 (5).
-void worksheetPreview(benchmark::State& state) {
-    Window& w = shared();
-    w.setStamps("6", "10", "15");
-    w.form.findChild<QAction*>(QStringLiteral("cmdArbeitsblatt"))->trigger();
-    QApplication::processEvents();
-    auto* kind = w.get<QComboBox>("cboArt");
-    auto* to = w.get<QSpinBox>("txtBis");
-    auto* ownRange = w.get<QCheckBox>("chkBereich");
-    const auto choice = static_cast<int>(state.range(0));
-    ownRange->setChecked(choice == 5);
-    // The pages' repaints, to show that each change is timed with its repaint.
-    PaintCounter paints;
-    w.get<frankierung::SheetPreview>("picVorschau")->column()->installEventFilter(&paints);
-    bool other = false;
-    for (auto _ : state) {
-        other = !other;
-        if (choice == 5) {
-            to->setValue(other ? 300 : 100);
-        } else {
-            kind->setCurrentIndex(other ? choice : 0);
-        }
-        QApplication::processEvents();
-    }
-    state.counters["repaints_per_change"] =
-        static_cast<double>(paints.count) / static_cast<double>(state.iterations());
-    ownRange->setChecked(false);
-    kind->setCurrentIndex(0);
-    w.get("frmArbeitsblatt")->close();
-    QApplication::processEvents();
-}
-BENCHMARK(worksheetPreview)->DenseRange(1, 5)->Unit(benchmark::kMillisecond);
 
 void peakMemory(benchmark::State& state) {
     shared();
