@@ -1,6 +1,7 @@
 # The whole window's benchmark; included from bench/CMakeLists.txt when the window is built.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
-add_executable(window_bench ${CMAKE_CURRENT_LIST_DIR}/window_bench.cpp)
+add_executable(window_bench ${CMAKE_CURRENT_LIST_DIR}/window_bench.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_bench_worksheet.cpp)
 target_link_libraries(window_bench PRIVATE frankierung_window frankierung_app Qt6::Test benchmark::benchmark
     frankierung_warnings)
 if(FRANKIERUNG_TESTS)

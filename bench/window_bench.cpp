@@ -1,7 +1,7 @@
 // What a user of the whole window feels: one "zeigen", one repaint of the visible chart at
 // 1920 x 1080, a note segment, a drag step, a pair panel, a scroll step, a repaint and a stroke
 // taken back after a long lesson of notes, the memory the running window holds, and the time to
-// its first chart.
+// its first chart. The worksheet dialog's cases are in window_bench_worksheet.cpp.
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
 #include <QAction>

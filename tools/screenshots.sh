@@ -2,7 +2,8 @@
 # Screenshots under a virtual X server: the start-up window at scale factors 1 and 2,
 # docs/fenster.png (1280x1024) and docs/fenster-2x.png (2560x2048, QT_SCALE_FACTOR=2), the English
 # edition docs/window-en.png (1280x1024), and "Warum?" (1280x1024) for 6, 10, 15 with N = 29
-# (docs/warum.png) and for 6, 10, 14 with N = 8 (docs/warum-teiler.png).
+# (docs/warum.png) and for 6, 10, 14 with N = 8 (docs/warum-teiler.png), and the worksheet dialog
+# (Ctrl+B) on the exercise for 6, 10, 15 (docs/arbeitsblatt-dialog.png).
 #   bash tools/screenshots.sh [PROGRAM] [SCREEN SCALE DIRECTORY]
 # With the last three arguments only the two "Warum?" pictures are taken, at that screen size
 # and scale factor, into that directory: for looking at other sizes (1024x768 1, 2560x2048 2).
@@ -65,3 +66,6 @@ shoot 2560x2048 2 de docs/fenster-2x.png
 shoot 1280x1024 1 en docs/window-en.png
 shoot 1280x1024 1 de docs/warum.png "$(why 1280 1024 1 29)"
 shoot 1280x1024 1 de docs/warum-teiler.png "$(why 1280 1024 1 8 minus)"
+# The kind list has the focus when the dialog opens: Down chooses the exercise.
+shoot 1280x1024 1 de docs/arbeitsblatt-dialog.png \
+    'xdotool search --name "N = xA" windowfocus; sleep 0.3; xdotool key ctrl+b; sleep 1.5; xdotool key Down; sleep 1'

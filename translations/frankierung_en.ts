@@ -574,6 +574,13 @@ tion running
     </message>
 </context>
 <context>
+    <name>frankierung::DialogHintLine</name>
+    <message>
+        <source>Hinweiszeile</source>
+        <translation>Hint line</translation>
+    </message>
+</context>
+<context>
     <name>frankierung::FullScreenMode</name>
     <message>
         <source>Vollbild</source>
@@ -792,6 +799,10 @@ tion running
         <source>Warum?</source>
         <translation>Why?</translation>
     </message>
+    <message>
+        <source>Arbeitsblatt …</source>
+        <translation>Worksheet …</translation>
+    </message>
 </context>
 <context>
     <name>frankierung::PairPanels</name>
@@ -931,6 +942,113 @@ tion running
     <message>
         <source>Größte Lücke: %1.</source>
         <translation>Largest gap: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frankierung::WorksheetDialog</name>
+    <message>
+        <source>Arbeitsblatt</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>selbst wählen: von</source>
+        <translation>choose: from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Zeile für Name, Klasse und Datum</source>
+        <translation>Line for name, class and date</translation>
+    </message>
+    <message>
+        <source>Art:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <source>Bereich:</source>
+        <translation>Range:</translation>
+    </message>
+    <message>
+        <source>Speichern …</source>
+        <translation>Save …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vorschau des Arbeitsblatts</source>
+        <translation>Preview of the worksheet</translation>
+    </message>
+    <message>
+        <source>Das Diagramm, die Übung für die Klasse, ihre Lösung, die Erklärung mit den Resten oder deren leere Fassung zum Ausfüllen</source>
+        <translation>The chart, the exercise for the class, its solution, the explanation by remainders or its blank version to fill in</translation>
+    </message>
+    <message>
+        <source>Ohne Haken die Vorgabe: von 0 bis kurz nach der größten Lücke, ohne größte Lücke bis %1</source>
+        <translation>Unticked the default: from 0 to a little after the largest gap, without a largest gap up to %1</translation>
+    </message>
+    <message>
+        <source>Erster Betrag des Streifens, 0 bis %1</source>
+        <translation>First amount of the strip, 0 to %1</translation>
+    </message>
+    <message>
+        <source>Letzter Betrag des Streifens, 1 bis %1</source>
+        <translation>Last amount of the strip, 1 to %1</translation>
+    </message>
+    <message>
+        <source>Die Zeile „Name: ___ Klasse: ___ Datum: ___“ unter dem Titel</source>
+        <translation>The line “Name: ___ Class: ___ Date: ___” below the title</translation>
+    </message>
+    <message>
+        <source>So wird das Blatt gedruckt: jede Seite ganz, die Seiten untereinander</source>
+        <translation>This is how the sheet prints: each page whole, the pages one below the other</translation>
+    </message>
+    <message>
+        <source>Als PDF (jede Seite A4), PNG oder SVG speichern</source>
+        <translation>Save as PDF (each page A4), PNG or SVG</translation>
+    </message>
+    <message>
+        <source>Auf einem Drucker ausgeben</source>
+        <translation>Print on a printer</translation>
+    </message>
+    <message>
+        <source>Das Fenster schließen; beim nächsten Öffnen folgt es wieder den Markenwerten</source>
+        <translation>Close the window; opened again, it follows the stamp values again</translation>
+    </message>
+    <message>
+        <source>„von“ muss kleiner als „bis“ sein.</source>
+        <translation>“from” must be less than “to”.</translation>
+    </message>
+    <message>
+        <source>1 Seite A4</source>
+        <translation>1 page A4</translation>
+    </message>
+    <message>
+        <source>%1 Seiten A4</source>
+        <translation>%1 pages A4</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt speichern</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument, jede Seite eine A4-Seite (*.pdf)</source>
+        <translation>PDF document, each page an A4 page (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild, alle Seiten untereinander in einem Bild (*.png)</source>
+        <translation>PNG image, all pages one below the other in one image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik, alle Seiten untereinander in einem Bild (*.svg)</source>
+        <translation>SVG image, all pages one below the other in one image (*.svg)</translation>
     </message>
 </context>
 </TS>

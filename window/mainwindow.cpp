@@ -127,6 +127,8 @@ void MainWindow::addBoardCommands() {
     add("mnuDatei", "cmdTafelSpeichern", tr("Tafel speichern …"),
         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     add("mnuDatei", "cmdTafelDrucken", tr("Tafel drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    menu("mnuDatei")->addSeparator();
+    add("mnuDatei", "cmdArbeitsblatt", tr("Arbeitsblatt …"), {QKeySequence(Qt::CTRL | Qt::Key_B)});
     QAction* takeBack = add("mnuBearbeiten", "cmdRueckgaengig", tr("Notiz zurücknehmen"),
                             {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* bringBack =
@@ -224,6 +226,7 @@ void MainWindow::connectParts() {
         {"cmdRueckgaengig", &MainWindow::takeBackNote},
         {"cmdWiederherstellen", &MainWindow::bringBackNote},
         {"cmdWarum", &MainWindow::explainWhy},
+        {"cmdArbeitsblatt", &MainWindow::openWorksheet},
         {"txtMarke(0)", &MainWindow::showChart},
         {"txtMarke(1)", &MainWindow::showChart},
         {"txtMarke(2)", &MainWindow::showChart},

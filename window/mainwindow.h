@@ -17,6 +17,7 @@ class PictureBox;
 class RunController;
 class StampInputs;
 class WhyWindow;
+class WorksheetDialog;
 
 // The screen's area that a window may cover (without panels), in logical pixels.
 [[nodiscard]] QRect availableScreenArea();
@@ -52,6 +53,8 @@ private slots:
     void printBoard();
     // "Warum?": the explanation of the last run, in a window of its own, brought to the front.
     void explainWhy();
+    // "Arbeitsblatt …": the worksheet dialog of the current values, brought to the front.
+    void openWorksheet();
 
     // by is +1 or -1.
     void stepStampValue(int stamp, int by);
@@ -72,8 +75,8 @@ private:
     void applyArrangement(const Arrangement& a);
 
     void buildMenus();
-    // "Datei": saving and printing the board; "Bearbeiten": taking notes back and bringing them
-    // back, enabled while there is something to do.
+    // "Datei": saving and printing the board, then the worksheet; "Bearbeiten": taking notes back
+    // and bringing them back, enabled while there is something to do.
     void addBoardCommands();
     // "mnuDatei", "mnuBearbeiten", "mnuAnsicht": where the parts put their further commands.
     [[nodiscard]] QMenu* menu(const char* objectName) const;
@@ -97,7 +100,8 @@ private:
     StampInputs* stamps_ = nullptr;
     PairPanels* pairs_ = nullptr;
     RunController* run_ = nullptr;
-    WhyWindow* why_ = nullptr;  // made when first asked for
+    WhyWindow* why_ = nullptr;              // made when first asked for
+    WorksheetDialog* worksheet_ = nullptr;  // made when first asked for
 
     bool arranged_ = false;
 };

@@ -16,6 +16,7 @@
 #include "runcontroller.h"
 #include "stampinputs.h"
 #include "whywindow.h"
+#include "worksheetdialog.h"
 
 namespace frankierung {
 
@@ -86,6 +87,13 @@ void MainWindow::explainWhy() {
         }
     }
     why_->bringToFront();
+}
+
+void MainWindow::openWorksheet() {
+    if (worksheet_ == nullptr) {
+        worksheet_ = new WorksheetDialog(*stamps_, this);
+    }
+    worksheet_->bringToFront();
 }
 
 void MainWindow::quit() {

@@ -122,10 +122,13 @@ TEST(Notes, BoardCommandsInTheMenus) {
     QStringList items;
     for (const QAction* a :
          w.get<QMenu>("mnuDatei")->actions() + w.get<QMenu>("mnuBearbeiten")->actions()) {
-        items << a->objectName() + ": " + a->text() + " " + a->shortcuts().last().toString();
+        items << (a->isSeparator() ? QStringLiteral("-")
+                                   : a->objectName() + ": " + a->text() + " " +
+                                         a->shortcuts().last().toString());
     }
     EXPECT_EQ(items, QStringList({"cmdTafelSpeichern: Tafel speichern … Ctrl+S",
-                                  "cmdTafelDrucken: Tafel drucken … Ctrl+P",
+                                  "cmdTafelDrucken: Tafel drucken … Ctrl+P", "-",
+                                  "cmdArbeitsblatt: Arbeitsblatt … Ctrl+B",
                                   "cmdRueckgaengig: Notiz zurücknehmen Ctrl+Z",
                                   "cmdWiederherstellen: Notiz wiederherstellen Ctrl+Y"}));
 }
