@@ -20,6 +20,11 @@ inline constexpr std::array<SheetKind, 5> kSheetKinds{SheetKind::Diagram, SheetK
                                                       SheetKind::Solution, SheetKind::Why,
                                                       SheetKind::WhyBlank};
 
+// The remainder picture rather than the chart: no range of amounts.
+[[nodiscard]] constexpr bool isWhyKind(SheetKind kind) {
+    return kind == SheetKind::Why || kind == SheetKind::WhyBlank;
+}
+
 // On the command line: "diagramm", "uebung", "loesung", "warum", "warum-leer".
 [[nodiscard]] QString sheetKindName(SheetKind kind);
 // By that name in any letter case, "übung" and "lösung" also with their umlauts.

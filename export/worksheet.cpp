@@ -20,10 +20,6 @@ constexpr double kGap = 10;  // between the parts of a page, in pixels
 // The remainder picture takes at least this share of a page, and its sentences the rest.
 constexpr double kLeastPictureShare = 0.4;
 
-bool isWhy(SheetKind kind) {
-    return kind == SheetKind::Why || kind == SheetKind::WhyBlank;
-}
-
 }  // namespace
 
 std::vector<std::pair<int, int>> defaultStrips(const RemainderClasses& classes) {
@@ -52,7 +48,7 @@ Worksheet::Worksheet(WorksheetOptions options)
         {QFontMetricsF(sheetFont(kHeadPoints, true), &sheetMetrics()).height(), nullptr, 2 * kGap});
     const bool columns = classes->classes().size() <= RemainderPicture::kMostColumns;
     layOutHeader(pages, *classes, columns);
-    if (isWhy(options_.kind)) {
+    if (isWhyKind(options_.kind)) {
         layOutWhy(pages, *classes);
     } else {
         layOutChart(pages, *classes);

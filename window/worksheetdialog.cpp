@@ -28,10 +28,6 @@ constexpr double kPngZoom = 2;
 constexpr double kHeightShare = 0.9;
 constexpr int kWidth = 900;
 
-bool isWhy(SheetKind kind) {
-    return kind == SheetKind::Why || kind == SheetKind::WhyBlank;
-}
-
 QSpinBox* amountBox(const char* name, int least, int most) {
     auto* box = new QSpinBox;
     box->setObjectName(QString::fromLatin1(name));
@@ -187,7 +183,7 @@ std::optional<WorksheetOptions> WorksheetDialog::options(QString& refusal) const
     }
     options.kind = static_cast<SheetKind>(kind_->currentData().toInt());
     options.nameLine = nameLine_->isChecked();
-    if (ownRange_->isChecked() && !isWhy(options.kind)) {
+    if (ownRange_->isChecked() && !isWhyKind(options.kind)) {
         if (from_->value() >= to_->value()) {
             refusal = tr("„von“ muss kleiner als „bis“ sein.");
             return std::nullopt;
@@ -199,7 +195,7 @@ std::optional<WorksheetOptions> WorksheetDialog::options(QString& refusal) const
 
 void WorksheetDialog::remake() {
     soon_.stop();
-    const bool why = isWhy(static_cast<SheetKind>(kind_->currentData().toInt()));
+    const bool why = isWhyKind(static_cast<SheetKind>(kind_->currentData().toInt()));
     ownRange_->setEnabled(!why);
     from_->setEnabled(!why && ownRange_->isChecked());
     to_->setEnabled(!why && ownRange_->isChecked());
