@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QImage>
 
-#include "appstart.h"
 #include "chartrenderer.h"
 #include "picturebox.h"
 #include "survey.h"
@@ -108,15 +107,3 @@ void BM_NoteSegmentPainted(benchmark::State& state) {
 BENCHMARK(BM_NoteSegmentPainted)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    frankierung::useOffscreenWithoutDisplay();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,9 +1,7 @@
 // A worksheet of each kind as a PDF file, from the stamp texts to the file's bytes: what a
 // teacher waits for after "Speichern" or on the command line. The aim is at most 1 s each.
 #include <benchmark/benchmark.h>
-#include <QApplication>
 
-#include "appstart.h"
 #include "picturewriter.h"
 #include "worksheet.h"
 
@@ -32,15 +30,3 @@ void BM_SheetAsPdf(benchmark::State& state) {
 BENCHMARK(BM_SheetAsPdf)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    frankierung::useOffscreenWithoutDisplay();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
