@@ -193,11 +193,20 @@ TEST(WhyDriver, VerdictsOnEveryKindOfAmount) {
 
 TEST(WhyDriver, JsonHoldsTheClassesAndWhatFollows) {
     const auto j = whyJson({"6", "10", "15", "29"});
+    std::vector<std::string> keys;  // not all of them are read below
+    for (const auto& item : j.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"stamps", "values", "ggT", "smallestValue", "classes",
+                                              "largestGap", "gapCount", "runStart", "amount",
+                                              "verdict", "explanation"}));
     EXPECT_EQ(j["classes"][5], nlohmann::ordered_json::parse(
                                    R"({"remainder":5,"smallest":35,"representation":[0,2,1]})"));
     EXPECT_EQ(j["largestGap"], 29);
     EXPECT_EQ(j["gapCount"], 15);
     EXPECT_EQ(j["runStart"], 30);
+    EXPECT_EQ(j["verdict"]["remainder"], 5);
+    EXPECT_EQ(j["verdict"]["smallest"], 35);
     // The text is the same explanation, line by line.
     std::string lines = "Markenwerte: A = 6, B = 10, C = 15\n";
     for (const auto& sentence : j["explanation"]) {
