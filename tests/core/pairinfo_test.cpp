@@ -17,14 +17,12 @@ auto fields(const PairLine& l) {
 TEST(PairInfo, DivisorMultipleAndBoundOrTheFirstBoxAtFault) {
     using enum PairLine::Fault;
     using B = PairBox;
-    const std::string wide = " abcdefghijklmnopqrstuvwxyz ";
     const std::tuple<const char*, PairTexts, PairLine> rows[] = {
         {"start values", {"6", "10", "15", " 16"}, {None, B::First, "", 2, 30, 30}},
         {"blanks around", {" 15", "6 ", "10", " 12"}, {None, B::First, "", 3, 30, 30}},
         {"largest multiple", {"181", "182", "2", " 32580"}, {None, B::First, "", 1, 32942, 32580}},
         {"negative third, no divisor", {"6", "10", "-4", " 16"}, {None, B::First, "", 2, 30, 11}},
         {"all three even", {"6", "10", "14", " 16"}, {None, B::First, "", 2, 30, 29, 2}},
-        {"three of 3", {"9", " 6", "3", " 6"}, {None, B::First, "", 3, 18, 10, 3}},
         {"third not whole", {"6", "10", "2.5", " 16"}, {None, B::First, "", 2, 30, 17.5}},
         {"third beyond exact", {"4", "8", "1e300", "0"}, {None, B::First, "", 4, 8, 3e300}},
         {"a pair of zeros", {"0", "0", "6", "0"}, {None, B::First, "", 0, 0, -5, 6}},
@@ -35,7 +33,6 @@ TEST(PairInfo, DivisorMultipleAndBoundOrTheFirstBoxAtFault) {
         {"first no number", {"12abc", "", "", ""}, {NotANumber, B::First, "12abc"}},
         {"first below zero", {" -6 ", "", "", ""}, {TooSmall, B::First, "-6"}},
         {"first too large", {"32768", "", "", ""}, {TooLarge, B::First, "32768"}},
-        {"first long", {wide, "", "", ""}, {NotANumber, B::First, "abcdefghijklmnopqrst…"}},
         {"second empty", {"6", "  ", "15", "0"}, {Empty, B::Second, ""}},
         {"second halved beyond", {"6", "32767.5", "15", "0"}, {TooLarge, B::Second, "32767.5"}},
         {"third no number", {"6", "10", "1 5", "0"}, {NotANumber, B::Third, "1 5"}},

@@ -10,21 +10,16 @@ namespace frankierung {
 namespace {
 
 using K = DrawingItem::Kind;
-const QColor kGrey(128, 128, 128);
 
-TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
+TEST(Chart, EveryRowMarksWhatItsValuesReach) {
     test::Window w;
-    w.setText("txtMarke(0)", "8");  // 1000 is a multiple: the rows end with it
-    w.setText("txtMarke(1)", "11");
-    w.setText("txtMarke(2)", "13");
-    w.click("cmdZeigen");  // a second run: its pen starts afresh
-    const QColor blue(0, 0, 128), green(0, 128, 0), cyan(0, 128, 128), black(Qt::black);
-    // From the top: the values a row uses, its marks' colour, its label and the label's colour.
-    const std::tuple<std::vector<int>, QColor, const char*, QColor> rows[] = {
-        {{8}, blue, " 8 ", black},           {{11}, green, " 11 ", black},
-        {{13}, cyan, " 13 ", black},         {{8, 11}, black, " 8 , 11 ", black},
-        {{11, 13}, blue, " 11 , 13 ", blue}, {{13, 8}, green, " 13 , 8 ", green},
-        {{8, 11, 13}, blue, " alle", green}};
+    w.setValues({"8", "11", "13"});  // 1000 is a multiple: the rows end with it
+    w.click("cmdZeigen");            // a second run: its pen starts afresh
+    // From the top: the values a row uses and its label.
+    const std::pair<std::vector<int>, const char*> rows[] = {
+        {{8}, " 8 "},          {{11}, " 11 "},          {{13}, " 13 "},
+        {{8, 11}, " 8 , 11 "}, {{11, 13}, " 11 , 13 "}, {{13, 8}, " 13 , 8 "},
+        {{8, 11, 13}, " alle"}};
     std::map<double, std::vector<const DrawingItem*>> marks;  // rows by their height
     std::vector<const DrawingItem*> labels, rings;
     for (const DrawingItem& p : w.drawing()) {
@@ -37,11 +32,10 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
     }
     ASSERT_EQ(std::pair(marks.size(), labels.size()), std::pair(std::size(rows), std::size(rows)));
     auto row = marks.begin();
-    for (const auto& [values, colour, label, labelColour] : rows) {
+    for (const auto& [values, label] : rows) {
         SCOPED_TRACE(label);
         const DrawingItem& l = *labels[static_cast<std::size_t>(std::distance(marks.begin(), row))];
-        EXPECT_EQ(std::tuple(l.text, l.color, l.font.bold(), l.p1.x() < 0),
-                  std::tuple(QString(label), labelColour, true, true));
+        EXPECT_EQ(std::pair(l.text, l.p1.x() < 0), std::pair(QString(label), true));
         std::vector<bool> marked(1001);  // each mark within its amount's stripe, once
         for (const DrawingItem* p : (row++)->second) {
             const bool box = p->kind == K::Box;
@@ -51,15 +45,13 @@ TEST(Chart, EveryRowMarksWhatItsValuesReachInItsColour) {
             EXPECT_TRUE(n >= 0 && right <= n + 1 && !marked.at(static_cast<std::size_t>(n)))
                 << left;
             marked.at(static_cast<std::size_t>(n)) = true;
-            EXPECT_TRUE(p->color == colour && (box || p->penWidth == 2)) << left;
         }
         EXPECT_EQ(marked, test::reachable(values, 1000));
     }
     EXPECT_EQ(rings.size(), marks.rbegin()->second.size());  // one on each box of the last row
 }
 
-// Every amount has its tick, every fifth a longer one with its number above and below the rows:
-// tens in bold black, fives in plain grey, in the chart's face at the size runs print in.
+// Every amount has its tick, every fifth a longer one with its number above and below the rows.
 TEST(Chart, ScaleOfTicksAndNumbers) {
     test::Window w;
     w.click("cmdZeigen");
@@ -73,23 +65,18 @@ TEST(Chart, ScaleOfTicksAndNumbers) {
     for (const auto& [x, lines] : ticks) {
         SCOPED_TRACE(x);
         ASSERT_EQ(x, n++);  // no amount left out or ticked twice
-        const bool fifth = std::fmod(x, 5) == 0, tens = std::fmod(x, 10) == 0;
+        const bool fifth = std::fmod(x, 5) == 0;
         ASSERT_EQ(lines.size(), fifth ? 2U : 1U);
         const DrawingItem& tick = *lines.front();
         const DrawingItem& big = *lines.back();
-        EXPECT_EQ(std::tuple(tick.p2.x(), big.p2.x(), tick.color, tick.penWidth, big.penWidth),
-                  std::tuple(x, x, kGrey, 1, 1));  // upright and thin
+        EXPECT_EQ(std::pair(tick.p2.x(), big.p2.x()), std::pair(x, x));  // upright
         if (fifth) {
             EXPECT_TRUE(big.p1.y() < tick.p1.y() && big.p2.y() > tick.p2.y());
-            EXPECT_EQ(big.color, tens ? Qt::black : kGrey);
             const std::vector<const DrawingItem*> texts = numbers[x];
             ASSERT_EQ(texts.size(), 2U);
             EXPECT_TRUE(texts[0]->p1.y() < tick.p1.y() && texts[1]->p1.y() >= tick.p2.y());
             for (const DrawingItem* t : texts) {
-                EXPECT_EQ(std::tuple(t->text, t->font.bold(), t->color, t->font.family(),
-                                     t->font.pointSizeF()),
-                          std::tuple(QString(" %1 ").arg(x), tens, big.color,
-                                     w.chart()->font().family(), 10.0));
+                EXPECT_EQ(t->text, QString(" %1 ").arg(x));
             }
             numbers.erase(x);
         }
@@ -121,10 +108,6 @@ TEST(Chart, BoxesJoinOnScreenWithoutSeams) {
              x < qRound(box.scale().toPixels({38, 0}).x()); ++x) {
             ASSERT_EQ(image.pixelColor(x - area.left(), y), QColor(0, 0, 128))
                 << width << " at " << x;
-        }
-        const QPoint dot = box.scale().toPixels({33.52, 12.7}).toPoint() - area.topLeft();
-        if (width > 20000) {  // wide enough for the light inside of a ring to show
-            EXPECT_EQ(image.pixelColor(dot), QColor(240, 240, 240));
         }
     }
 }

@@ -31,9 +31,7 @@ int inkWidth(const QFont& font, const QString& text) {
 TEST(Display, FiveDigitValuesShowWhole) {
     test::Window w;
     for (const char* value : {" 32767", "1000"}) {
-        for (int i = 0; i < 3; ++i) {
-            w.setText(QString("txtMarke(%1)").arg(i), value);
-        }
+        w.setValues({value, value, value});
         w.click("cmdZeigen");
         SCOPED_TRACE(value);
         auto* box = w.get("txtMarke(1)");

@@ -11,9 +11,6 @@ TEST(InEnglish, TheWindowSpeaksEnglishThroughout) {
     }
     test::Window w;
     EXPECT_EQ(w.form.windowTitle(), "Postage problem with 3 stamps:     N = xA + yB + zC");
-    EXPECT_EQ(w.text("cmdZeigen") + '|' + w.text("cmdWie") + '|' +
-                  w.form.findChild<QAction*>("cmdEnde")->text(),
-              "show|Represent|Quit");
 
     test::Window::hover(w.get("cmdZeigen"), {3, 3});
     EXPECT_EQ(w.text("txtPos"), "Draw the chart, work out the bounds");

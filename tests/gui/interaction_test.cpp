@@ -56,7 +56,6 @@ TEST(StampInput, StepsAndTheirTraces) {
         {0, "6", "Minus", " 5", ""},
         {1, "1", "Minus", nullptr, ""},
         {1, "32767", "plus", " 32768", ""},
-        {2, "-5", "plus", "-4", ""},
         {0, "1e999", "plus", nullptr, "A: „1e999“ ist zu groß zum Erhöhen."},
         {1, "1e20", "Minus", nullptr, "B: „1e20“ ist zu groß zum Verringern."}};
     for (const auto& [i, before, button, after, hint] : steps) {
@@ -83,21 +82,16 @@ TEST(PairPanels, HoverShowsDivisorMultipleAndBoundOrWhatIsWrong) {
     const std::array<QString, 6> rows[] = {
         {"6", "10", "15", " 16", "picAB", "ggT = 2,  kgV = 30,  S((AB),C) = 30"},
         {" 6", "10 ", "15", " 12", "picCA", "ggT = 3,  kgV = 30,  S((CA),B) = 30"},
-        {"6", "10", "-21", " 16", "picAB", "ggT = 2,  kgV = 30,  S((AB),C) =-6"},
         {"6", "10", "14", " 16", "picAB",
          "ggT = 2,  kgV = 30,  S((AB),C): keine Schranke (alle drei durch 2 teilbar)"},
         {"0.5", "10", "15", "0", "picAB", "A: „0.5“ ist keine ganze Zahl" + tail},
-        {"abc", "10", "15", "0", "picAB", "A: „abc“ ist keine Zahl" + tail},
-        {"-6", "", "15", "0", "picAB", "A: „-6“ ist zu klein" + tail},
         {"6", "", "15", "0", "picAB", "B ist leer" + tail},
         {"6", "10", "32768", "0", "picBC", "C: „32768“ ist zu groß" + tail},
         {"6", "10", "x", "0", "picAB", "C: „x“ ist keine Zahl."},
         {"6", "10", "1e308", "1e308", "picAB", "S((AB),C) ist zu groß für eine Zahl."},
         {"6", "10", "15", "?", "picBC", "Grenze B, C fehlt – bitte zuerst „zeigen“ klicken."}};
     for (const auto& row : rows) {
-        for (int i = 0; i < 3; ++i) {
-            w.setText(QString("txtMarke(%1)").arg(i), row[i]);
-        }
+        w.setValues({row[0], row[1], row[2]});
         w.setText("Start" + row[4].mid(3), row[3]);
         test::Window::hover(w.get(row[4]), {5, 5});
         EXPECT_EQ(w.text("txtPos"), row[5]);

@@ -63,9 +63,10 @@ TEST(RemainderPicture, FilledWhereTheAmountsCanBePaid) {
     const struct {
         const char* name;
         Values values;
-    } rows[] = {{"the start values", {6, 10, 15}}, {"a common divisor", {6, 10, 14}},
-                {"four columns", {4, 6, 9}},       {"eleven columns", {11, 13, 17}},
-                {"a value twice", {7, 7, 12}},     {"thirty columns", {30, 31, 37}},
+    } rows[] = {{"the start values", {6, 10, 15}},
+                {"a common divisor", {6, 10, 14}},
+                {"a value twice", {7, 7, 12}},
+                {"thirty columns", {30, 31, 37}},
                 {"every amount", {1, 5, 7}}};
     const QSize size(1000, 700);
     for (const auto& row : rows) {
@@ -149,12 +150,9 @@ TEST(RemainderPicture, NothingOutsideTheArea) {
     }
 }
 
-TEST(RemainderPicture, VectorOutputHasItsTexts) {
-    const QByteArray svg = svgOf(pictureOf({6, 10, 15}), QSize(900, 600));
-    for (const char* text : {"Rest 5", ">29<", "2·10", "+ 1·15", "größte Lücke: 29"}) {
-        EXPECT_TRUE(svg.contains(text)) << text;
-    }
-    // Thirty columns in that width: the heads name the remainder alone.
+// Thirty columns in that width: the heads name the remainder alone (with "Rest" where they fit:
+// the worksheet's test).
+TEST(RemainderPicture, NarrowHeadsNameTheRemainderAlone) {
     const QByteArray narrow = svgOf(pictureOf({30, 31, 37}), QSize(900, 600));
     EXPECT_FALSE(narrow.contains("Rest ")) << "too small to read";
     EXPECT_TRUE(narrow.contains(">29<"));

@@ -101,6 +101,15 @@ struct Window {
     void setText(const QString& name, const QString& text) const {
         get<QLineEdit>(name)->setText(text);
     }
+    // The three stamp values typed, and the amount where one is given.
+    void setValues(const QStringList& stamps, const QString& amount = {}) const {
+        for (int i = 0; i < 3; ++i) {
+            setText(QStringLiteral("txtMarke(%1)").arg(i), stamps.value(i));
+        }
+        if (!amount.isEmpty()) {
+            setText(QStringLiteral("txtPrüf"), amount);
+        }
+    }
     // A button clicked with the mouse, or a menu item chosen.
     void click(const QString& name) const {
         if (auto* action = form.findChild<QAction*>(name)) {
