@@ -158,6 +158,9 @@ TEST(WhyDriver, TheIssuesSentencesLiterally) {
                          "Von 10 bis"))
         << even;
     EXPECT_FALSE(contains(why({"6", "10", "15"}), "teilbar")) << "no divisor, no divisor sentence";
+    const std::string whole = why({"8", "4", "12"});  // divided, one value is 1: no gap
+    EXPECT_TRUE(contains(whole, "Geteilt durch 4 sind die Werte 2, 1 und 3; einer davon ist 1.\n"))
+        << whole;
 }
 
 TEST(WhyDriver, VerdictsOnEveryKindOfAmount) {
