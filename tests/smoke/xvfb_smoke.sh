@@ -17,11 +17,13 @@ shows() {
     QT_SCALE_FACTOR=$1 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         "$1" >"$2.log" 2>&1 &
         trap "kill $! 2>/dev/null || true" EXIT
-        for _ in $(seq 100); do
+        # A sanitizer build on a busy machine may take many seconds to show its window.
+        for _ in $(seq 600); do
             win=$(xdotool search --name "^Frankierungsproblem mit 3 Marken" 2>/dev/null | head -1)
             [[ -n $win ]] && break
             sleep 0.1
         done
+        [[ -n $win ]] || { echo "Kein Fenster nach einer Minute" >&2; exit 1; }
         xdotool getwindowname "$win" >"$2.title" || exit 1
         sleep 1
         xdotool getwindowgeometry --shell "$win" >"$2.geometry"
